@@ -1,0 +1,105 @@
+#include "app/FrmMainJobWindow.h"
+
+#include "app/MaskedDateEdit.h"
+#include "app/MessageBoxes.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+namespace velmora::app {
+
+namespace {
+
+QString fromUtf8(const std::string& text)
+{
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+FrmMainJobWindow::FrmMainJobWindow(const FrmMainControls& controls, MessageBoxes& messageBoxes, QWidget* window)
+    : controls_(controls)
+    , messageBoxes_(messageBoxes)
+    , window_(window)
+{
+}
+
+std::string FrmMainJobWindow::maxLenText() const
+{
+    return controls_.cmb_MaxLen->currentText().toStdString();
+}
+
+std::string FrmMainJobWindow::startDateText() const
+{
+    return controls_.meb_StartDate->maskedText().toStdString();
+}
+
+std::string FrmMainJobWindow::endDateText() const
+{
+    return controls_.meb_EndDate->maskedText().toStdString();
+}
+
+std::string FrmMainJobWindow::urlText() const
+{
+    return controls_.txt_URL->text().toStdString();
+}
+
+void FrmMainJobWindow::setUrlText(const std::string& text)
+{
+    controls_.txt_URL->setText(fromUtf8(text));
+}
+
+std::string FrmMainJobWindow::savePathText() const
+{
+    return controls_.txt_SavePath->text().toStdString();
+}
+
+void FrmMainJobWindow::setSavePathText(const std::string& text)
+{
+    controls_.txt_SavePath->setText(fromUtf8(text));
+}
+
+bool FrmMainJobWindow::clientAndServerSelected() const
+{
+    return controls_.opt_Type[1]->isChecked();
+}
+
+bool FrmMainJobWindow::autoRequestChecked() const
+{
+    return controls_.chk_AutoReq->checkState() == Qt::Checked;
+}
+
+std::string FrmMainJobWindow::serverRequestText() const
+{
+    return controls_.txt_SrvReq->toPlainText().toStdString();
+}
+
+void FrmMainJobWindow::setStatusText(const std::string& text)
+{
+    controls_.lab_Status->setText(fromUtf8(text));
+}
+
+void FrmMainJobWindow::setFocusTo(job::InputControl control)
+{
+    QWidget* target = nullptr;
+    switch (control) {
+    case job::InputControl::MaxLen: target = controls_.cmb_MaxLen; break;
+    case job::InputControl::StartDate: target = controls_.meb_StartDate; break;
+    case job::InputControl::EndDate: target = controls_.meb_EndDate; break;
+    case job::InputControl::Url: target = controls_.txt_URL; break;
+    case job::InputControl::SavePath: target = controls_.txt_SavePath; break;
+    case job::InputControl::SrvReq: target = controls_.txt_SrvReq; break;
+    }
+    target->setFocus();
+}
+
+void FrmMainJobWindow::showWarning(const std::string& text)
+{
+    messageBoxes_.warning(window_, fromUtf8(text));
+}
+
+} // namespace velmora::app

@@ -1,0 +1,21 @@
+#include "app/MessageBoxes.h"
+
+#include "app/AppTitle.h"
+
+#include <QMessageBox>
+
+namespace velmora::app {
+
+void QtMessageBoxes::warning(QWidget* parent, const QString& text)
+{
+    QMessageBox::warning(parent, appTitle(), text, QMessageBox::Ok);
+}
+
+bool QtMessageBoxes::confirm(QWidget* parent, const QString& text)
+{
+    const auto answer
+        = QMessageBox::question(parent, appTitle(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    return answer == QMessageBox::Yes;
+}
+
+} // namespace velmora::app

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace velmora::app {
+
+// Every message box of the window goes through here, so that tests can
+// answer them without a modal dialog blocking the test.
+class MessageBoxes
+{
+public:
+    virtual ~MessageBoxes() = default;
+    // Exclamation-mark icon, one OK button.
+    virtual void warning(QWidget* parent, const QString& text) = 0;
+    // Question icon, Yes and No with Yes as default; true when Yes is chosen.
+    virtual bool confirm(QWidget* parent, const QString& text) = 0;
+};
+
+class QtMessageBoxes final : public MessageBoxes
+{
+public:
+    void warning(QWidget* parent, const QString& text) override;
+    bool confirm(QWidget* parent, const QString& text) override;
+};
+
+} // namespace velmora::app

@@ -1,0 +1,92 @@
+#include "job/InputChecks.h"
+
+#include "job/CheckMessages.h"
+#include "job/KeyLength.h"
+#include "job/MaskedDate.h"
+#include "job/OutputFolder.h"
+#include "job/SiteAddress.h"
+
+namespace velmora::job {
+
+namespace {
+
+// A failed check: warn, move the focus, stop the handler.
+std::nullopt_t reject(JobWindow& window, std::string_view message, InputControl focus)
+{
+    window.showWarning(std::string(message));
+    window.setFocusTo(focus);
+    return std::nullopt;
+}
+
+struct Problem
+{
+    std::string_view message;
+    InputControl focus;
+};
+
+// Empty fields first, then real dates, then their order: a half-typed date
+// would otherwise only fail at the certificate step, after the pass phrases.
+std::optional<Problem> dateProblem(const std::string& startText, const std::string& endText)
+{
+    if (startText == emptyMaskedDate)
+        return Problem{messages::startDateMissing, InputControl::StartDate};
+    if (endText == emptyMaskedDate)
+        return Problem{messages::endDateMissing, InputControl::EndDate};
+    const auto start = parseMaskedDate(startText);
+    if (!start)
+        return Problem{messages::startDateInvalid, InputControl::StartDate};
+    const auto end = parseMaskedDate(endText);
+    if (!end)
+        return Problem{messages::endDateInvalid, InputControl::EndDate};
+    if (std::chrono::sys_days{*end} <= std::chrono::sys_days{*start})
+        return Problem{messages::endDateNotAfterStart, InputControl::EndDate};
+    return std::nullopt;
+}
+
+// Address, location and output folder: shared by both handlers.
+std::optional<CheckedTarget> checkTarget(JobWindow& window, char separator)
+{
+    const std::string url = trimSpaces(window.urlText());
+    window.setUrlText(url);
+    if (url.empty())
+        return reject(window, messages::urlMissing, InputControl::Url);
+    const std::string siteName = siteNameFromAddress(url);
+
+    std::string saveLocation = trimSpaces(window.savePathText());
+    window.setSavePathText(saveLocation);
+    if (saveLocation.empty())
+        return reject(window, messages::savePathMissing, InputControl::SavePath);
+    saveLocation = withoutTrailingSeparator(saveLocation, separator);
+    window.setSavePathText(saveLocation);
+
+    const std::string outputFolder = outputFolderPath(saveLocation, separator, siteName);
+    if (!ensureOutputFolder(outputFolder)) {
+        const std::string message = std::string(messages::folderNotCreatedPrefix) + outputFolder + "!";
+        return reject(window, message, InputControl::SavePath);
+    }
+    return CheckedTarget{siteName, outputFolder};
+}
+
+} // namespace
+
+std::optional<CheckedTarget> runGenerateChecks(JobWindow& window, char separator)
+{
+    window.setStatusText({});
+    if (const auto problem = dateProblem(window.startDateText(), window.endDateText()))
+        return reject(window, problem->message, problem->focus);
+    if (!isAcceptableKeyLength(window.maxLenText()))
+        return reject(window, messages::keyLengthInvalid, InputControl::MaxLen);
+    auto target = checkTarget(window, separator);
+    if (!target)
+        return std::nullopt;
+    if (window.clientAndServerSelected() && window.serverRequestText().empty() && !window.autoRequestChecked())
+        return reject(window, messages::serverRequestMissing, InputControl::SrvReq);
+    return target;
+}
+
+std::optional<CheckedTarget> runSigningFinishedChecks(JobWindow& window, char separator)
+{
+    return checkTarget(window, separator);
+}
+
+} // namespace velmora::job

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+
+namespace velmora::job {
+
+// The window's controls that a job can send the keyboard focus to.
+enum class InputControl { MaxLen, StartDate, EndDate, Url, SavePath, SrvReq };
+
+// What the certificate job reads from and writes to the window. Every value is
+// read at the moment it is used, never copied at the start of a job, so that a
+// change made in the window while a job waits takes effect at its next use.
+// Texts are UTF-8.
+class JobWindow
+{
+public:
+    virtual ~JobWindow() = default;
+
+    virtual std::string maxLenText() const = 0;
+    // Masked date texts, "yyyy/mm/dd" with "_" in each empty place.
+    virtual std::string startDateText() const = 0;
+    virtual std::string endDateText() const = 0;
+    virtual std::string urlText() const = 0;
+    virtual void setUrlText(const std::string& text) = 0;
+    virtual std::string savePathText() const = 0;
+    virtual void setSavePathText(const std::string& text) = 0;
+    // True when the client-and-server kind is selected.
+    virtual bool clientAndServerSelected() const = 0;
+    // True only when the box is checked; grayed counts as off.
+    virtual bool autoRequestChecked() const = 0;
+    virtual std::string serverRequestText() const = 0;
+
+    virtual void setStatusText(const std::string& text) = 0;
+    virtual void setFocusTo(InputControl control) = 0;
+    // A modal warning with the application title and one OK button.
+    virtual void showWarning(const std::string& text) = 0;
+};
+
+} // namespace velmora::job

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velmora::job {
+
+// Removes leading and trailing blanks (the space character only).
+std::string trimSpaces(std::string_view text);
+
+// The site name of a trimmed site address: lower case, then one leading
+// "http://" dropped, then one leading "https://" dropped. Ports, paths and
+// other schemes stay part of the name.
+std::string siteNameFromAddress(std::string_view trimmedAddress);
+
+// A trimmed save location without one trailing separator. A location that is
+// the root alone ("/") keeps it, so the box never empties itself.
+std::string withoutTrailingSeparator(std::string_view saveLocation, char separator);
+
+// The save location, the separator and the site name. The root alone is not
+// doubled ("/" and "site" give "/site").
+std::string outputFolderPath(std::string_view saveLocation, char separator, std::string_view siteName);
+
+} // namespace velmora::job
