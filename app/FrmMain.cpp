@@ -26,7 +26,7 @@ namespace velmora::app {
 
 namespace {
 
-const QStringList keyLengths{"512", "1024", "2048", "4096", "8192", "16384"};
+const QStringList keyLengths {"512", "1024", "2048", "4096", "8192", "16384"};
 // 512-bit keys are refused by current TLS servers and browsers.
 constexpr int defaultKeyLengthIndex = 2;
 const QString dateFormat = QStringLiteral("yyyy/MM/dd");

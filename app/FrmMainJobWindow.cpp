@@ -85,16 +85,20 @@ void FrmMainJobWindow::setStatusText(const std::string& text)
 
 void FrmMainJobWindow::setFocusTo(job::InputControl control)
 {
-    QWidget* target = nullptr;
+    focusTarget(control)->setFocus();
+}
+
+QWidget* FrmMainJobWindow::focusTarget(job::InputControl control) const
+{
     switch (control) {
-    case job::InputControl::MaxLen: target = controls_.cmb_MaxLen; break;
-    case job::InputControl::StartDate: target = controls_.meb_StartDate; break;
-    case job::InputControl::EndDate: target = controls_.meb_EndDate; break;
-    case job::InputControl::Url: target = controls_.txt_URL; break;
-    case job::InputControl::SavePath: target = controls_.txt_SavePath; break;
-    case job::InputControl::SrvReq: target = controls_.txt_SrvReq; break;
+    case job::InputControl::MaxLen: return controls_.cmb_MaxLen;
+    case job::InputControl::StartDate: return controls_.meb_StartDate;
+    case job::InputControl::EndDate: return controls_.meb_EndDate;
+    case job::InputControl::Url: return controls_.txt_URL;
+    case job::InputControl::SavePath: return controls_.txt_SavePath;
+    case job::InputControl::SrvReq: return controls_.txt_SrvReq;
     }
-    target->setFocus();
+    return controls_.cmb_MaxLen;
 }
 
 void FrmMainJobWindow::showWarning(const std::string& text)

@@ -30,6 +30,8 @@ public:
     void showWarning(const std::string& text) override;
 
 private:
+    QWidget* focusTarget(job::InputControl control) const;
+
     const FrmMainControls& controls_;
     MessageBoxes& messageBoxes_;
     QWidget* window_;

@@ -86,8 +86,8 @@ void buildInputs(QWidget* window, FrmMainControls& c)
 void buildKindAndRequest(QWidget* window, FrmMainControls& c)
 {
     c.opt_Type[0] = placeCaptioned<QRadioButton>(window, "opt_Type", QStringLiteral("僅用戶端憑證"), {10, 116, 97, 13});
-    c.opt_Type[1]
-        = placeCaptioned<QRadioButton>(window, "opt_Type", QStringLiteral("包含用戶端與伺服器憑證"), {114, 116, 155, 13});
+    c.opt_Type[1] = placeCaptioned<QRadioButton>(window, "opt_Type", QStringLiteral("包含用戶端與伺服器憑證"),
+                                                 {114, 116, 155, 13});
     c.optTypeGroup = new QButtonGroup(window);
     for (int index = 0; index < 2; ++index) {
         c.opt_Type[index]->setProperty("index", index);
@@ -103,7 +103,8 @@ void buildKindAndRequest(QWidget* window, FrmMainControls& c)
     // Tab leaves the box, as in every other input of the window.
     c.txt_SrvReq->setTabChangesFocus(true);
     makeTextBlue(c.txt_SrvReq);
-    c.chk_AutoReq = placeCaptioned<QCheckBox>(c.fae_Main, "chk_AutoReq", QStringLiteral("自動產生請求檔"), {6, 124, 109, 13});
+    c.chk_AutoReq
+        = placeCaptioned<QCheckBox>(c.fae_Main, "chk_AutoReq", QStringLiteral("自動產生請求檔"), {6, 124, 109, 13});
 }
 
 void buildButtonRow(QWidget* window, FrmMainControls& c)
@@ -124,9 +125,9 @@ void buildButtonRow(QWidget* window, FrmMainControls& c)
 
 void setTabOrder(const FrmMainControls& c)
 {
-    const QList<QWidget*> order{c.cmb_MaxLen,  c.meb_StartDate, c.meb_EndDate, c.txt_URL,    c.txt_SavePath,
-                                c.opt_Type[0], c.opt_Type[1],   c.txt_SrvReq,  c.chk_AutoReq, c.cmd_Create,
-                                c.cmd_Sign,    c.cmd_Cancel};
+    const QList<QWidget*> order {c.cmb_MaxLen,   c.meb_StartDate, c.meb_EndDate, c.txt_URL,
+                                 c.txt_SavePath, c.opt_Type[0],   c.opt_Type[1], c.txt_SrvReq,
+                                 c.chk_AutoReq,  c.cmd_Create,    c.cmd_Sign,    c.cmd_Cancel};
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }

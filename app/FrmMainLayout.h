@@ -21,13 +21,13 @@ class MaskedDateEdit;
 // through Qt's parent chain.
 struct FrmMainControls
 {
-    std::array<QLabel*, 5> lab_Title{};
+    std::array<QLabel*, 5> lab_Title {};
     QComboBox* cmb_MaxLen = nullptr;
     MaskedDateEdit* meb_StartDate = nullptr;
     MaskedDateEdit* meb_EndDate = nullptr;
     QLineEdit* txt_URL = nullptr;
     QLineEdit* txt_SavePath = nullptr;
-    std::array<QRadioButton*, 2> opt_Type{};
+    std::array<QRadioButton*, 2> opt_Type {};
     QButtonGroup* optTypeGroup = nullptr; // ids are the option indices
     QGroupBox* fae_Main = nullptr;
     QPlainTextEdit* txt_SrvReq = nullptr;

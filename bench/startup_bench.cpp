@@ -22,7 +22,7 @@ struct Run
 
 long long monotonicNanoseconds()
 {
-    timespec now{};
+    timespec now {};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
 }
@@ -51,7 +51,7 @@ bool runProbe(Run& run)
     const ssize_t length = read(pipeEnds[0], line, sizeof line - 1);
     close(pipeEnds[0]);
     int status = 0;
-    rusage usage{};
+    rusage usage {};
     wait4(child, &status, 0, &usage);
     if (length <= 0 || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return false;

@@ -14,7 +14,7 @@ namespace {
 
 long long monotonicNanoseconds()
 {
-    timespec now{};
+    timespec now {};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
 }

@@ -29,17 +29,17 @@ struct Problem
 std::optional<Problem> dateProblem(const std::string& startText, const std::string& endText)
 {
     if (startText == emptyMaskedDate)
-        return Problem{messages::startDateMissing, InputControl::StartDate};
+        return Problem {messages::startDateMissing, InputControl::StartDate};
     if (endText == emptyMaskedDate)
-        return Problem{messages::endDateMissing, InputControl::EndDate};
+        return Problem {messages::endDateMissing, InputControl::EndDate};
     const auto start = parseMaskedDate(startText);
     if (!start)
-        return Problem{messages::startDateInvalid, InputControl::StartDate};
+        return Problem {messages::startDateInvalid, InputControl::StartDate};
     const auto end = parseMaskedDate(endText);
     if (!end)
-        return Problem{messages::endDateInvalid, InputControl::EndDate};
-    if (std::chrono::sys_days{*end} <= std::chrono::sys_days{*start})
-        return Problem{messages::endDateNotAfterStart, InputControl::EndDate};
+        return Problem {messages::endDateInvalid, InputControl::EndDate};
+    if (std::chrono::sys_days {*end} <= std::chrono::sys_days {*start})
+        return Problem {messages::endDateNotAfterStart, InputControl::EndDate};
     return std::nullopt;
 }
 
@@ -64,7 +64,7 @@ std::optional<CheckedTarget> checkTarget(JobWindow& window, char separator)
         const std::string message = std::string(messages::folderNotCreatedPrefix) + outputFolder + "!";
         return reject(window, message, InputControl::SavePath);
     }
-    return CheckedTarget{siteName, outputFolder};
+    return CheckedTarget {siteName, outputFolder};
 }
 
 } // namespace

@@ -16,7 +16,7 @@ bool isAcceptableKeyLength(std::string_view text)
         return false;
     long long value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size())
+    if (error != std::errc {} || end != text.data() + text.size())
         return false; // too many digits to be a length at all
     return value >= minimumKeyLength && value <= maximumKeyLength;
 }

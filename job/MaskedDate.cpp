@@ -28,8 +28,9 @@ std::optional<std::chrono::year_month_day> parseMaskedDate(std::string_view text
     const auto day = digitsValue(text.substr(8, 2));
     if (!year || !month || !day || *year == 0)
         return std::nullopt;
-    const std::chrono::year_month_day date{std::chrono::year{*year}, std::chrono::month{static_cast<unsigned>(*month)},
-                                           std::chrono::day{static_cast<unsigned>(*day)}};
+    const std::chrono::year_month_day date {std::chrono::year {*year},
+                                            std::chrono::month {static_cast<unsigned>(*month)},
+                                            std::chrono::day {static_cast<unsigned>(*day)}};
     if (!date.ok())
         return std::nullopt;
     return date;

@@ -1,6 +1,7 @@
+#include "job/InputChecks.h"
+
 #include "FakeJobWindow.h"
 #include "job/CheckMessages.h"
-#include "job/InputChecks.h"
 
 #include <filesystem>
 #include <fstream>
@@ -18,8 +19,9 @@ class InputChecksTest : public testing::Test
 protected:
     void SetUp() override
     {
-        root = fs::temp_directory_path() / ("velmora-checks-" + std::to_string(::getpid()) + "-"
-                                            + testing::UnitTest::GetInstance()->current_test_info()->name());
+        root = fs::temp_directory_path()
+            / ("velmora-checks-" + std::to_string(::getpid()) + "-"
+               + testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(root);
         fs::create_directories(root);
         window.savePath = root.string();
@@ -40,7 +42,7 @@ struct FailureCase
 
 // Each case breaks one input of an otherwise valid window; the generate checks
 // must report exactly that input's message and focus, and nothing else.
-const std::vector<FailureCase> generateFailures{
+const std::vector<FailureCase> generateFailures {
     {"start date empty", [](auto& w) { w.startDate = "____/__/__"; }, messages::startDateMissing,
      InputControl::StartDate},
     {"both dates empty reports the start only",
@@ -54,8 +56,7 @@ const std::vector<FailureCase> generateFailures{
      InputControl::StartDate},
     {"start date impossible", [](auto& w) { w.startDate = "2026/02/30"; }, messages::startDateInvalid,
      InputControl::StartDate},
-    {"end date impossible", [](auto& w) { w.endDate = "2027/13/01"; }, messages::endDateInvalid,
-     InputControl::EndDate},
+    {"end date impossible", [](auto& w) { w.endDate = "2027/13/01"; }, messages::endDateInvalid, InputControl::EndDate},
     {"end date partly filled", [](auto& w) { w.endDate = "2027/12/0_"; }, messages::endDateInvalid,
      InputControl::EndDate},
     {"end equals start", [](auto& w) { w.endDate = w.startDate; }, messages::endDateNotAfterStart,
@@ -67,8 +68,7 @@ const std::vector<FailureCase> generateFailures{
     {"key length with shell text", [](auto& w) { w.maxLen = "2048 & del *.*"; }, messages::keyLengthInvalid,
      InputControl::MaxLen},
     {"key length with blank", [](auto& w) { w.maxLen = " 2048"; }, messages::keyLengthInvalid, InputControl::MaxLen},
-    {"key length not a number", [](auto& w) { w.maxLen = "-1024"; }, messages::keyLengthInvalid,
-     InputControl::MaxLen},
+    {"key length not a number", [](auto& w) { w.maxLen = "-1024"; }, messages::keyLengthInvalid, InputControl::MaxLen},
     {"key length huge", [](auto& w) { w.maxLen = "99999999999999999999999"; }, messages::keyLengthInvalid,
      InputControl::MaxLen},
     {"address blank", [](auto& w) { w.url = "   "; }, messages::urlMissing, InputControl::Url},
@@ -88,15 +88,15 @@ TEST_F(InputChecksTest, GenerateReportsOnlyTheFirstFailingInput)
         FakeJobWindow w = window;
         failure.arrange(w);
         EXPECT_FALSE(velmora::job::runGenerateChecks(w, '/'));
-        ASSERT_EQ(w.warnings, std::vector<std::string>{std::string(failure.message)});
-        EXPECT_EQ(w.focused, std::vector<InputControl>{failure.focus});
+        ASSERT_EQ(w.warnings, std::vector<std::string> {std::string(failure.message)});
+        EXPECT_EQ(w.focused, std::vector<InputControl> {failure.focus});
         EXPECT_EQ(w.status, "") << "the status is cleared on every press";
     }
 }
 
 TEST_F(InputChecksTest, GenerateAcceptsWhatATlsSiteNeeds)
 {
-    const std::vector<std::function<void(FakeJobWindow&)>> accepted{
+    const std::vector<std::function<void(FakeJobWindow&)>> accepted {
         [](auto&) {},
         [](auto& w) { w.maxLen = ""; }, // the tool's own default
         [](auto& w) { w.maxLen = "512"; },
@@ -149,9 +149,9 @@ TEST_F(InputChecksTest, SigningFinishedLooksAtAddressAndLocationOnly)
     window.url = "x";
     window.savePath = "";
     EXPECT_FALSE(velmora::job::runSigningFinishedChecks(window, '/'));
-    EXPECT_EQ(window.warnings, (std::vector<std::string>{std::string(messages::urlMissing),
-                                                         std::string(messages::savePathMissing)}));
-    EXPECT_EQ(window.focused, (std::vector<InputControl>{InputControl::Url, InputControl::SavePath}));
+    EXPECT_EQ(window.warnings,
+              (std::vector<std::string> {std::string(messages::urlMissing), std::string(messages::savePathMissing)}));
+    EXPECT_EQ(window.focused, (std::vector<InputControl> {InputControl::Url, InputControl::SavePath}));
 }
 
 TEST_F(InputChecksTest, TidiesTheBoxesAndDerivesTheOutputFolder)
@@ -161,7 +161,7 @@ TEST_F(InputChecksTest, TidiesTheBoxesAndDerivesTheOutputFolder)
         std::string url, savePathSuffix;
         std::string expectedUrl, expectedSavePathSuffix, expectedSiteName;
     };
-    const std::vector<Case> cases{
+    const std::vector<Case> cases {
         {"  HTTPS://Www.Example.Test  ", "", "HTTPS://Www.Example.Test", "", "www.example.test"},
         {"http://https://host", "/", "http://https://host", "", "host"},
         {"Host.Test", "//", "Host.Test", "/", "host.test"}, // only one separator goes
@@ -191,7 +191,7 @@ TEST_F(InputChecksTest, AnOutputFolderThatCannotBeMadeStopsBothHandlers)
         const char* name;
         std::string url, savePath, folder;
     };
-    const std::vector<Case> cases{
+    const std::vector<Case> cases {
         {"parent missing", "www.example.test", (root / "missing").string(),
          (root / "missing").string() + "/www.example.test"},
         {"another scheme makes a nested name", "FTP://Files.Test", root.string(), root.string() + "/ftp://files.test"},
@@ -203,11 +203,12 @@ TEST_F(InputChecksTest, AnOutputFolderThatCannotBeMadeStopsBothHandlers)
             FakeJobWindow w = window;
             w.url = c.url;
             w.savePath = c.savePath;
-            const auto target = generate ? velmora::job::runGenerateChecks(w, '/')
-                                         : velmora::job::runSigningFinishedChecks(w, '/');
+            const auto target
+                = generate ? velmora::job::runGenerateChecks(w, '/') : velmora::job::runSigningFinishedChecks(w, '/');
             EXPECT_FALSE(target);
-            EXPECT_EQ(w.warnings, std::vector<std::string>{std::string(messages::folderNotCreatedPrefix) + c.folder + "!"});
-            EXPECT_EQ(w.focused, std::vector<InputControl>{InputControl::SavePath});
+            EXPECT_EQ(w.warnings,
+                      std::vector<std::string> {std::string(messages::folderNotCreatedPrefix) + c.folder + "!"});
+            EXPECT_EQ(w.focused, std::vector<InputControl> {InputControl::SavePath});
         }
     }
     EXPECT_FALSE(fs::exists(root / "missing")) << "the parent is never created";

@@ -9,7 +9,7 @@ using namespace std::chrono;
 
 TEST(SiteAddress, SiteNameDropsHttpThenHttpsInAnyCase)
 {
-    const std::vector<std::pair<std::string, std::string>> cases{
+    const std::vector<std::pair<std::string, std::string>> cases {
         {"HTTPS://Www.Example.Test", "www.example.test"},
         {"http://https://host", "host"},
         {"https://http://host", "http://host"}, // the http test came first and no longer matches
@@ -38,7 +38,7 @@ TEST(SiteAddress, SaveLocationAndOutputFolderOnBothSeparators)
         char separator;
         std::string tidied, folder;
     };
-    const std::vector<Case> cases{
+    const std::vector<Case> cases {
         {"C:\\certs", '\\', "C:\\certs", "C:\\certs\\site"},
         {"C:\\certs\\", '\\', "C:\\certs", "C:\\certs\\site"},
         {"C:\\", '\\', "C:", "C:\\site"},
@@ -57,8 +57,8 @@ TEST(SiteAddress, SaveLocationAndOutputFolderOnBothSeparators)
 
 TEST(MaskedDate, OnlyWholeRealDatesParse)
 {
-    EXPECT_EQ(parseMaskedDate("2026/12/06"), year{2026} / December / 6);
-    EXPECT_EQ(parseMaskedDate("2028/02/29"), year{2028} / February / 29);
+    EXPECT_EQ(parseMaskedDate("2026/12/06"), year {2026} / December / 6);
+    EXPECT_EQ(parseMaskedDate("2028/02/29"), year {2028} / February / 29);
     for (const char* text : {"____/__/__", "2026/1_/__", "2026/02/30", "2027/02/29", "2026/13/01", "2026/00/10",
                              "2026/01/00", "0000/01/01", "2026-01-01", "2026/1/1", "2026/01/01 ", ""})
         EXPECT_FALSE(parseMaskedDate(text)) << text;
@@ -68,6 +68,7 @@ TEST(KeyLength, EmptyOrDigitsInRange)
 {
     for (const char* text : {"", "512", "1024", "3000", "16384", "0512"})
         EXPECT_TRUE(isAcceptableKeyLength(text)) << text;
-    for (const char* text : {"511", "16385", "0", "2048 ", "+2048", "2048;rm", "1e4", "２０４８", "184467440737095516160"})
+    for (const char* text :
+         {"511", "16385", "0", "2048 ", "+2048", "2048;rm", "1e4", "２０４８", "184467440737095516160"})
         EXPECT_FALSE(isAcceptableKeyLength(text)) << text;
 }
