@@ -64,8 +64,10 @@ FrmMain::~FrmMain() = default;
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == controls_.txt_SavePath && event->type() == QEvent::MouseButtonDblClick)
+    if (watched == controls_.txt_SavePath && event->type() == QEvent::MouseButtonDblClick) {
         pickSaveFolder();
+        return true; // the picked path is not to be word-selected afterwards
+    }
     if (watched == controls_.lab_Quorvane && event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         openMakerPage();
