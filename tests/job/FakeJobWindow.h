@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-// A window made of plain values; records what the job shows and focuses.
-struct FakeJobWindow final : velmora::job::JobWindow
+// The window's inputs as plain values; a valid client-only job by default.
+struct WindowInputs
 {
     std::string maxLen = "2048";
     std::string startDate = "2026/12/06";
@@ -16,21 +16,31 @@ struct FakeJobWindow final : velmora::job::JobWindow
     bool clientAndServer = false;
     bool autoRequest = false;
     std::string serverRequest;
-    std::string status = "earlier status";
+};
 
+// Records what the job shows and focuses.
+struct FakeJobWindow final : velmora::job::JobWindow
+{
+    explicit FakeJobWindow(WindowInputs inputs)
+        : in(std::move(inputs))
+    {
+    }
+
+    WindowInputs in;
+    std::string status = "earlier status";
     std::vector<std::string> warnings;
     std::vector<velmora::job::InputControl> focused;
 
-    std::string maxLenText() const override { return maxLen; }
-    std::string startDateText() const override { return startDate; }
-    std::string endDateText() const override { return endDate; }
-    std::string urlText() const override { return url; }
-    void setUrlText(const std::string& text) override { url = text; }
-    std::string savePathText() const override { return savePath; }
-    void setSavePathText(const std::string& text) override { savePath = text; }
-    bool clientAndServerSelected() const override { return clientAndServer; }
-    bool autoRequestChecked() const override { return autoRequest; }
-    std::string serverRequestText() const override { return serverRequest; }
+    std::string maxLenText() const override { return in.maxLen; }
+    std::string startDateText() const override { return in.startDate; }
+    std::string endDateText() const override { return in.endDate; }
+    std::string urlText() const override { return in.url; }
+    void setUrlText(const std::string& text) override { in.url = text; }
+    std::string savePathText() const override { return in.savePath; }
+    void setSavePathText(const std::string& text) override { in.savePath = text; }
+    bool clientAndServerSelected() const override { return in.clientAndServer; }
+    bool autoRequestChecked() const override { return in.autoRequest; }
+    std::string serverRequestText() const override { return in.serverRequest; }
     void setStatusText(const std::string& text) override { status = text; }
     void setFocusTo(velmora::job::InputControl control) override { focused.push_back(control); }
     void showWarning(const std::string& text) override { warnings.push_back(text); }
