@@ -35,6 +35,26 @@ bool MaskedDateEdit::setMaskedText(const QString& text)
     return true;
 }
 
+// A bare mask leaves the cursor where the focus or the click put it, often
+// past the last place of an empty entry, where typing does nothing.
+void MaskedDateEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    startTypingAtFirstPlaceWhenEmpty();
+}
+
+void MaskedDateEdit::mousePressEvent(QMouseEvent* event)
+{
+    QLineEdit::mousePressEvent(event);
+    startTypingAtFirstPlaceWhenEmpty();
+}
+
+void MaskedDateEdit::startTypingAtFirstPlaceWhenEmpty()
+{
+    if (displayText() == QLatin1String("____/__/__"))
+        setCursorPosition(0);
+}
+
 bool MaskedDateEdit::fitsMask(const QString& text)
 {
     if (text.size() != 10)

@@ -21,6 +21,13 @@ public:
     bool setMaskedText(const QString& text);
 
     static bool fitsMask(const QString& text);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void startTypingAtFirstPlaceWhenEmpty();
 };
 
 } // namespace velmora::app

@@ -1,0 +1,273 @@
+#include "app/FrmMain.h"
+
+#include "app/FolderDialog.h"
+#include "app/MaskedDateEdit.h"
+#include "app/MessageBoxes.h"
+#include "app/SavePathText.h"
+
+#include <QtTest>
+#include <QtWidgets>
+
+using namespace velmora::app;
+
+namespace {
+
+// The window under test, shown, on fakes: message boxes are recorded, and the folder dialog answers `folder`.
+struct Under final : MessageBoxes, FolderDialog
+{
+    explicit Under(QDate today = {2026, 12, 6})
+        : w({*this, *this, [today] { return today; }})
+    {
+        w.show();
+        if (!QTest::qWaitForWindowExposed(&w))
+            qFatal("the window was not shown");
+    }
+    void warning(QWidget*, const QString& text) override { warnings.append(text); }
+    bool confirm(QWidget* parent, const QString& text) override
+    {
+        confirms.append({text, parent});
+        return answer;
+    }
+    std::optional<QString> chooseFolder(QWidget*) override { return folder; }
+    QStringList warnings;
+    QList<std::pair<QString, QWidget*>> confirms;
+    bool answer = false;
+    std::optional<QString> folder;
+    FrmMain w;
+    const FrmMainControls& c = w.controls();
+};
+
+// The object name, with the "index" property of a control array appended.
+const auto nameOf = [](const QObject* x) { return x->objectName() + x->property("index").toString(); };
+
+// Everything a user can see change in the inputs.
+QStringList inputs(const FrmMainControls& c)
+{
+    QStringList s {c.cmb_MaxLen->currentText(), c.meb_StartDate->maskedText(), c.meb_EndDate->maskedText(),
+                   c.txt_URL->text(), c.txt_SavePath->text()};
+    return s << QString::number(c.optTypeGroup->checkedId()) << QString::number(c.fae_Main->isEnabled())
+             << c.txt_SrvReq->toPlainText() << QString::number(c.chk_AutoReq->checkState()) << c.lab_Status->text();
+}
+
+} // namespace
+
+class FrmMainTest : public QObject
+{
+    Q_OBJECT
+
+public:
+    Q_INVOKABLE void openUrl(const QUrl& url) { urls.append(url); }
+    QList<QUrl> urls;
+
+private slots:
+    void layout()
+    {
+        Under u;
+        QCOMPARE(u.w.windowTitle(), "Velmora");
+        QVERIFY(u.w.minimumSize() == QSize(376, 350) && u.w.maximumSize() == QSize(376, 350));
+        QCOMPARE(u.w.font().family(), "Microsoft Sans Serif");
+        QCOMPARE(u.w.font().pointSizeF(), 8.25);
+        QVERIFY(!u.w.windowIcon().isNull());
+        // name, class, container, caption (or text), geometry, text colour
+        const char* rows[][6] = {
+            {"lab_Title0", "QLabel", "frmMain", "憑證強度：", "10 10 61 13", ""},
+            {"lab_Title1", "QLabel", "frmMain", "開始日期：", "10 38 61 13", ""},
+            {"lab_Title2", "QLabel", "frmMain", "使用網址：", "10 64 61 13", ""},
+            {"lab_Title3", "QLabel", "frmMain", "存放位置：", "10 90 61 13", ""},
+            {"lab_Title4", "QLabel", "frmMain", "到期日期：", "172 38 61 13", ""},
+            {"cmb_MaxLen", "QComboBox", "frmMain", "", "72 6 77 21", "blue"},
+            {"meb_StartDate", "velmora::app::MaskedDateEdit", "frmMain", "2026/12/06", "72 34 77 19", "blue"},
+            {"meb_EndDate", "velmora::app::MaskedDateEdit", "frmMain", "2027/12/06", "234 34 77 19", "blue"},
+            {"txt_URL", "QLineEdit", "frmMain", "", "72 60 293 19", "blue"},
+            {"txt_SavePath", "QLineEdit", "frmMain", "", "72 86 293 19", "blue"},
+            {"opt_Type0", "QRadioButton", "frmMain", "僅用戶端憑證", "10 116 97 13", ""},
+            {"opt_Type1", "QRadioButton", "frmMain", "包含用戶端與伺服器憑證", "114 116 155 13", ""},
+            {"fae_Main", "QGroupBox", "frmMain", "伺服器憑證請求檔", "8 138 359 145", ""},
+            {"txt_SrvReq", "QPlainTextEdit", "fae_Main", "", "6 18 347 99", "blue"},
+            {"chk_AutoReq", "QCheckBox", "fae_Main", "自動產生請求檔", "6 124 109 13", ""},
+            {"cmd_Create", "QPushButton", "frmMain", "產生 SSL 憑證", "8 292 91 29", ""},
+            {"cmd_Sign", "QPushButton", "frmMain", "已完成簽章", "100 292 91 29", ""},
+            {"cmd_Cancel", "QPushButton", "frmMain", "關閉程式", "192 292 91 29", ""},
+            {"lab_Quorvane", "QLabel", "frmMain", "Quorvane資訊", "288 300 77 13", "blue"},
+            {"lab_Status", "QLabel", "frmMain", "", "10 328 357 13", "blue"},
+        };
+        QStringList stops, walked; // the rows list the tab stops, all but labels and frames, in tab order
+        for (const auto& row : rows) {
+            if (strcmp(row[1], "QLabel") && strcmp(row[1], "QGroupBox"))
+                stops.append(row[0]);
+            QWidgetList found = u.w.findChildren<QWidget*>();
+            found.removeIf([&](QWidget* x) { return nameOf(x) != row[0]; });
+            QVERIFY2(found.size() == 1, row[0]);
+            const QWidget* x = found[0];
+            const QRect g = x->geometry();
+            // Labels paint with WindowText, entries with Text.
+            const QPalette::ColorRole role = x->inherits("QLabel") ? QPalette::WindowText : QPalette::Text;
+            QStringList actual {nameOf(x), x->metaObject()->className(), x->parentWidget()->objectName()};
+            actual << x->property(x->inherits("QGroupBox") ? "title" : "text").toString()
+                   << QString("%1 %2 %3 %4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height())
+                   << (x->palette().color(QPalette::Active, role) == Qt::blue ? "blue" : "");
+            QCOMPARE(actual.join(" | "), QStringList(std::begin(row), std::end(row)).join(" | "));
+        }
+        for (QWidget* x = u.c.cmb_MaxLen; walked.size() < stops.size(); x = x->nextInFocusChain())
+            if (stops.contains(nameOf(x)))
+                walked.append(nameOf(x));
+        QCOMPARE(walked, stops);
+    }
+
+    void load()
+    {
+        // today, end date; 2028/06/01 is 366 days after 2027/06/01, so adding 365 days would fall a day short.
+        for (const char* row :
+             {"2026/12/06 2027/12/06", "2028/02/29 2029/02/28", "2026/12/31 2027/12/31", "2027/06/01 2028/06/01"}) {
+            const QStringList dates = QString(row).split(' ');
+            Under u(QDate::fromString(dates[0], "yyyy/MM/dd"));
+            QCOMPARE(inputs(u.c), QStringList({"2048", dates[0], dates[1], "", "", "0", "0", "", "0", ""}));
+            QStringList lengths;
+            for (int i = 0; i < u.c.cmb_MaxLen->count(); ++i)
+                lengths.append(u.c.cmb_MaxLen->itemText(i));
+            QCOMPARE(lengths, QStringList({"512", "1024", "2048", "4096", "8192", "16384"}));
+            QCOMPARE(u.w.screen()->geometry(), QRect(1920, 100, 1280, 1024)); // see main()
+            QCOMPARE(u.w.pos(), QPoint(1920 + (1280 - 376) / 2, 100 + (1024 - 350) / 2));
+        }
+    }
+
+    void kindSwitchKeepsRequest()
+    {
+        Under u;
+        u.c.txt_SrvReq->setPlainText("request");
+        u.c.chk_AutoReq->setChecked(true);
+        for (int index : {1, 1, 0, 0, 1}) {
+            QTest::mouseClick(u.c.opt_Type[index], Qt::LeftButton, {}, QPoint(6, 6));
+            QCOMPARE(inputs(u.c).mid(5).join(' '), QString("%1 %1 request 2 ").arg(index)); // kind, frame on, kept
+        }
+    }
+
+    void folderPicker()
+    {
+        // The dialog's answer ("" when cancelled), and the box afterwards; before each pick the user types into it.
+        const char* picks[][2] = {{"", "by hand"}, {"/home/u/certs/", "/home/u/certs"}, {"/srv", "/srv"}, {"", "/srv"}};
+        Under u;
+        for (const auto& [pick, expected] : picks) {
+            u.folder = *pick ? std::optional<QString>(pick) : std::nullopt;
+            u.c.txt_SavePath->setText("by hand");
+            QTest::mouseDClick(u.c.txt_SavePath, Qt::LeftButton);
+            QCOMPARE(u.c.txt_SavePath->text(), expected);
+        }
+        // What the picker writes for a folder, with each system's separator.
+        const char* texts[][3]
+            = {{"/", "/", "/"}, {"C:/a/b/", "\\", "C:\\a\\b"}, {"D:/", "\\", "D:"}, {"//s/x", "\\", "\\\\s\\x"}};
+        for (const auto& [folder, separator, expected] : texts)
+            QCOMPARE(savePathTextForFolder(folder, QChar::fromLatin1(*separator)), expected);
+    }
+
+    void closeConfirmation()
+    {
+        for (const bool yes : {false, true}) {
+            Under u;
+            u.answer = yes;
+            u.c.txt_URL->setText("site.test");
+            u.c.opt_Type[1]->click();
+            const QStringList before = inputs(u.c);
+            QTest::mouseClick(u.c.cmd_Cancel, Qt::LeftButton);
+            QCOMPARE(u.confirms, (QList<std::pair<QString, QWidget*>> {{"您確定要關閉嗎?", &u.w}}));
+            QCOMPARE(u.w.isVisible(), !yes);
+            QCOMPARE(inputs(u.c), before);
+        }
+    }
+
+    void makerLink()
+    {
+        QDesktopServices::setUrlHandler("https", this, "openUrl");
+        Under u;
+        QTest::mouseClick(u.c.lab_Quorvane, Qt::RightButton); // opens nothing
+        QTest::mouseClick(u.c.lab_Quorvane, Qt::LeftButton);
+        QDesktopServices::unsetUrlHandler("https");
+        QCOMPARE(urls.size(), 1);
+        QVERIFY2(urls[0].host().endsWith(".example"), qPrintable(urls[0].toString()));
+    }
+
+    void dateEntry()
+    {
+        // A refused text keeps what was there; each step goes to the same entry.
+        MaskedDateEdit edit;
+        QCOMPARE(edit.maskedText(), "____/__/__");
+        const char* steps[][3] = {
+            {"2026-12-05", "refused", "____/__/__"},  {"2026/12/05", "taken", "2026/12/05"},
+            {"2026/12/5", "refused", "2026/12/05"},   {"", "refused", "2026/12/05"},
+            {"2026/12/055", "refused", "2026/12/05"}, {"2026/1_/__", "taken", "2026/1_/__"},
+            {"abcd/ef/gh", "refused", "2026/1_/__"},  {"____/__/__", "taken", "____/__/__"},
+        };
+        for (const auto& [text, taken, readBack] : steps) {
+            const char* outcome = edit.setMaskedText(text) ? "taken" : "refused";
+            QCOMPARE(QStringList({text, outcome, edit.maskedText()}), QStringList({text, taken, readBack}));
+        }
+        // An empty entry starts typing at its first place however it got the focus.
+        Under u;
+        u.w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&u.w));
+        MaskedDateEdit* e = u.c.meb_StartDate;
+        const char* rows[][3] = {{"tab", "20x261205999", "2026/12/05"},
+                                 {"click", "20261", "2026/1_/__"},
+                                 {"clickEnd", "2026", "2026/__/__"},
+                                 {"setFocus", "20261", "2026/1_/__"}};
+        for (const auto& [focusBy, keys, readBack] : rows) {
+            QVERIFY(e->setMaskedText("____/__/__"));
+            u.c.cmb_MaxLen->setFocus();
+            const QByteArray how(focusBy);
+            if (how == "tab")
+                QTest::keyClick(&u.w, Qt::Key_Tab);
+            else if (how == "setFocus") // as the window's checks do
+                e->setFocus();
+            else
+                QTest::mouseClick(e, Qt::LeftButton, {}, {how == "click" ? 2 : e->width() - 2, e->height() / 2});
+            QTRY_VERIFY(e->hasFocus());
+            QTest::keyClicks(e, keys);
+            QCOMPARE(QStringList({focusBy, keys, e->maskedText()}), QStringList({focusBy, keys, readBack}));
+        }
+    }
+
+    void buttonsRunChecks()
+    {
+        // button, start date, address, warning, focus and status afterwards; signing checks no dates.
+        const char* rows[][6] = {
+            {"cmd_Create", "2026/12/06", "", "您沒有輸入 使用網址!", "txt_URL", ""},
+            {"cmd_Create", "2026/1_/__", "site.test", "開始日期 不是正確的日期!", "meb_StartDate", ""},
+            {"cmd_Sign", "2026/1_/__", "", "您沒有輸入 使用網址!", "txt_URL", "x"},
+            {"cmd_Sign", "2026/12/06", "site.test", "您沒有輸入 存放位置!", "txt_SavePath", "x"},
+        };
+        for (const auto& [button, start, url, warning, focus, status] : rows) {
+            Under u;
+            QVERIFY(u.c.meb_StartDate->setMaskedText(start));
+            u.c.txt_URL->setText(url);
+            u.c.lab_Status->setText("x");
+            u.c.cmb_MaxLen->setFocus();
+            QTest::mouseClick(u.w.findChild<QPushButton*>(button), Qt::LeftButton);
+            QCOMPARE(u.warnings, QStringList {warning});
+            QCOMPARE(nameOf(u.w.focusWidget()), focus);
+            QCOMPARE(u.c.lab_Status->text(), status);
+        }
+        QTemporaryDir saveLocation;
+        Under u;
+        u.c.txt_URL->setText("  HTTPS://Www.Example.Test  ");
+        u.c.txt_SavePath->setText(saveLocation.path() + u'/');
+        QTest::mouseClick(u.c.cmd_Sign, Qt::LeftButton);
+        QCOMPARE(u.warnings, QStringList());
+        QCOMPARE(inputs(u.c).mid(3, 2), QStringList({"HTTPS://Www.Example.Test", saveLocation.path()}));
+        QVERIFY(QDir(saveLocation.filePath("www.example.test")).exists());
+    }
+};
+
+// The one offscreen screen lies away from the origin, as a second monitor would, so centring must use its place.
+int main(int argc, char* argv[])
+{
+    QTemporaryDir dir;
+    QFile config(dir.filePath("screens.json"));
+    if (config.open(QIODevice::WriteOnly))
+        config.write(R"({"screens": [{"name": "second", "x": 1920, "y": 100, "width": 1280, "height": 1024}]})");
+    config.close();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
+    QApplication app(argc, argv);
+    FrmMainTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "FrmMainTest.moc"
