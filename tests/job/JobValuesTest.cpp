@@ -8,8 +8,7 @@ using namespace velmora::job;
 TEST(SiteAddress, SiteNameDropsHttpThenHttpsInAnyCase)
 {
     const std::pair<const char*, const char*> cases[] {
-        {"http://https://host", "host"},          {"https://http://host", "http://host"}, // the http test came first
-                                                                                          // and no longer matches
+        {"http://https://host", "host"},          {"https://http://host", "http://host"}, // http:// is looked for first
         {"ftp://Files.Test", "ftp://files.test"}, {"HTTP://Host:8443/Path/", "host:8443/path/"}, {"https://", ""},
         {"https://例子.測試", "例子.測試"}, // UTF-8 is left whole
     };
