@@ -67,7 +67,7 @@ private slots:
         QVERIFY(u.w.minimumSize() == QSize(376, 350) && u.w.maximumSize() == QSize(376, 350));
         QCOMPARE(u.w.font().family(), "Microsoft Sans Serif");
         QCOMPARE(u.w.font().pointSizeF(), 8.25);
-        QVERIFY(!u.w.windowIcon().isNull());
+        QCOMPARE(u.w.windowIcon().pixmap(32, 32).size(), QSize(32, 32)); // the drawn icon was found
         // name, class, container, caption (or text), geometry, text colour
         const char* rows[][6] = {
             {"lab_Title0", "QLabel", "frmMain", "憑證強度：", "10 10 61 13", ""},
