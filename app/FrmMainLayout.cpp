@@ -77,9 +77,7 @@ void buildInputs(QWidget* window, FrmMainControls& c)
     c.meb_EndDate = place<MaskedDateEdit>(window, "meb_EndDate", {234, 34, 77, 19});
     c.txt_URL = place<QLineEdit>(window, "txt_URL", {72, 60, 293, 19});
     c.txt_SavePath = place<QLineEdit>(window, "txt_SavePath", {72, 86, 293, 19});
-    for (QWidget* control : {static_cast<QWidget*>(c.cmb_MaxLen), static_cast<QWidget*>(c.meb_StartDate),
-                             static_cast<QWidget*>(c.meb_EndDate), static_cast<QWidget*>(c.txt_URL),
-                             static_cast<QWidget*>(c.txt_SavePath)})
+    for (QWidget* control : QList<QWidget*> {c.cmb_MaxLen, c.meb_StartDate, c.meb_EndDate, c.txt_URL, c.txt_SavePath})
         makeTextBlue(control);
 }
 

@@ -1,5 +1,7 @@
 #include "app/MaskedDateEdit.h"
 
+#include "job/MaskedDate.h"
+
 namespace velmora::app {
 
 namespace {
@@ -51,7 +53,7 @@ void MaskedDateEdit::mousePressEvent(QMouseEvent* event)
 
 void MaskedDateEdit::startTypingAtFirstPlaceWhenEmpty()
 {
-    if (displayText() == QLatin1String("____/__/__"))
+    if (displayText().toStdString() == job::emptyMaskedDate)
         setCursorPosition(0);
 }
 
