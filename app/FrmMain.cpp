@@ -7,7 +7,7 @@
 #include "app/MessageBoxes.h"
 #include "app/SavePathText.h"
 #include "job/InputChecks.h"
-#include "platform/Paths.h"
+#include "platform/AppFolder.h"
 
 #include <QButtonGroup>
 #include <QComboBox>

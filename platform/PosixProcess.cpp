@@ -1,0 +1,59 @@
+#include "platform/PosixProcess.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace velmora::platform {
+
+std::optional<pid_t> spawnProcess(const std::vector<std::string>& argv, const posix_spawn_file_actions_t* fileActions,
+                                  const posix_spawnattr_t* attributes)
+{
+    if (argv.empty())
+        return std::nullopt;
+    std::vector<char*> arguments;
+    for (const auto& argument : argv)
+        arguments.push_back(const_cast<char*>(argument.c_str()));
+    arguments.push_back(nullptr);
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, arguments[0], fileActions, attributes, arguments.data(), environ) != 0)
+        return std::nullopt;
+    return pid;
+}
+
+PosixProcess::PosixProcess(pid_t pid)
+    : pid_(pid)
+{
+}
+
+bool PosixProcess::hasEnded()
+{
+    if (ended_)
+        return true;
+    int status = 0;
+    const pid_t result = waitpid(pid_, &status, WNOHANG);
+    // A child that cannot be asked about any more (ECHILD) has ended as well:
+    // waiting on for it would never end.
+    ended_ = result == pid_ || (result < 0 && errno != EINTR);
+    return ended_;
+}
+
+bool isRunnableProgram(const std::string& name)
+{
+    if (name.find('/') != std::string::npos)
+        return access(name.c_str(), X_OK) == 0;
+    const char* path = std::getenv("PATH");
+    std::istringstream folders {path ? path : ""};
+    for (std::string folder; std::getline(folders, folder, ':');) {
+        const std::string candidate = (folder.empty() ? std::string {"."} : folder) + '/' + name;
+        if (access(candidate.c_str(), X_OK) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace velmora::platform

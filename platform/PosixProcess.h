@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/Console.h"
+
+#include <optional>
+#include <spawn.h>
+#include <string>
+#include <sys/types.h>
+#include <vector>
+
+namespace velmora::platform {
+
+// Starts a program (looked up on PATH when the name has no slash) with the
+// given arguments and this process's environment. No process when the
+// program cannot be started.
+std::optional<pid_t> spawnProcess(const std::vector<std::string>& argv,
+                                  const posix_spawn_file_actions_t* fileActions = nullptr,
+                                  const posix_spawnattr_t* attributes = nullptr);
+
+// A started child, looked at with waitpid without waiting. Ending it is not
+// its business: the runner waits for it however long it takes.
+class PosixProcess : public RunningCommand
+{
+public:
+    explicit PosixProcess(pid_t pid);
+    bool hasEnded() override;
+
+private:
+    pid_t pid_;
+    bool ended_ = false;
+};
+
+// Whether a program of that name can be run from PATH, or at that path.
+bool isRunnableProgram(const std::string& name);
+
+} // namespace velmora::platform

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/Console.h"
+#include "platform/PosixCommand.h"
+
+#include <vector>
+
+namespace velmora::platform {
+
+// The console away from Windows: a terminal emulator started for the one
+// command, the first of the given ones that is installed. Its window is where
+// the user types the pass phrases and answers.
+class TerminalConsole final : public Console
+{
+public:
+    explicit TerminalConsole(std::vector<TerminalEmulator> candidates = knownTerminals());
+    std::unique_ptr<RunningCommand> start(std::string_view prefix, std::string_view command) override;
+
+private:
+    std::vector<TerminalEmulator> candidates_;
+};
+
+} // namespace velmora::platform

@@ -1,0 +1,34 @@
+#include "platform/TextFile.h"
+
+#include <cstdio>
+#include <fstream>
+
+namespace velmora::platform {
+
+bool writeTextLines(const std::string& path, const std::vector<std::string>& utf8Lines, const CodePage& codePage)
+{
+    std::string text;
+    for (const auto& line : utf8Lines) {
+        text += line;
+        text += "\r\n";
+    }
+    const std::string bytes = encodeText(text, codePage).value_or(text);
+
+    const std::string temporary = path + ".velmora-new";
+    {
+        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        file.close();
+        if (!file) {
+            std::remove(temporary.c_str());
+            return false;
+        }
+    }
+    if (!replaceFile(temporary, path)) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+} // namespace velmora::platform

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora::platform {
+
+// An 8-bit character set, by the name iconv knows it and by its Windows code
+// page number (0 for the system's ANSI code page).
+struct CodePage
+{
+    std::string charsetName;
+    unsigned windowsCodePage = 0;
+};
+
+inline const CodePage big5CodePage {"BIG5", 950};
+
+// The system's default 8-bit code page: the ANSI code page on Windows, the
+// character set of the user's locale elsewhere.
+CodePage systemCodePage();
+
+// UTF-8 text in the given code page; nothing when the text is not valid UTF-8
+// or holds a character the code page lacks.
+std::optional<std::string> encodeText(std::string_view utf8, const CodePage& codePage);
+
+// Writes each line followed by CR LF in the given code page, replacing a file
+// of that name in one step, so a failed write never leaves half a file. Text
+// the code page cannot hold is written in UTF-8 rather than lost. Returns
+// whether the file now holds the lines.
+bool writeTextLines(const std::string& path, const std::vector<std::string>& utf8Lines,
+                    const CodePage& codePage = systemCodePage());
+
+// Renames a file over another, replacing it if it exists.
+bool replaceFile(const std::string& from, const std::string& to);
+
+} // namespace velmora::platform

@@ -1,0 +1,55 @@
+#include "platform/TextFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <iconv.h>
+#include <langinfo.h>
+#include <locale.h>
+
+namespace velmora::platform {
+
+CodePage systemCodePage()
+{
+    // The locale the user's environment names, whatever this process has
+    // set globally; the plain C locale when the environment names none.
+    locale_t locale = newlocale(LC_CTYPE_MASK, "", static_cast<locale_t>(nullptr));
+    if (!locale)
+        locale = newlocale(LC_CTYPE_MASK, "C", static_cast<locale_t>(nullptr));
+    CodePage codePage {nl_langinfo_l(CODESET, locale), 0};
+    freelocale(locale);
+    return codePage;
+}
+
+std::optional<std::string> encodeText(std::string_view utf8, const CodePage& codePage)
+{
+    const iconv_t converter = iconv_open(codePage.charsetName.c_str(), "UTF-8");
+    if (converter == reinterpret_cast<iconv_t>(-1))
+        return std::nullopt;
+    std::string encoded;
+    std::string input {utf8};
+    char* in = input.data();
+    std::size_t inLeft = input.size();
+    char buffer[256];
+    bool complete = true;
+    while (inLeft > 0) {
+        char* out = buffer;
+        std::size_t outLeft = sizeof buffer;
+        const std::size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
+        encoded.append(buffer, static_cast<std::size_t>(out - buffer));
+        if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
+            complete = false;
+            break;
+        }
+    }
+    iconv_close(converter);
+    if (!complete)
+        return std::nullopt;
+    return encoded;
+}
+
+bool replaceFile(const std::string& from, const std::string& to)
+{
+    return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+} // namespace velmora::platform

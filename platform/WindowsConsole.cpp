@@ -1,0 +1,68 @@
+#include "platform/Console.h"
+#include "platform/ShellAndWait.h"
+
+#include <string>
+#include <windows.h>
+
+namespace velmora::platform {
+
+namespace {
+
+// A started process, looked at through a handle that may only wait and
+// ask; closed when the runner is done with it.
+class WindowsProcess final : public RunningCommand
+{
+public:
+    explicit WindowsProcess(HANDLE handle)
+        : handle_(handle)
+    {
+    }
+    ~WindowsProcess() override { CloseHandle(handle_); }
+    WindowsProcess(const WindowsProcess&) = delete;
+    WindowsProcess& operator=(const WindowsProcess&) = delete;
+
+    // A zero-time wait tells a running process from an ended one; the
+    // exit code cannot, as a process may end with STILL_ACTIVE (259).
+    bool hasEnded() override { return WaitForSingleObject(handle_, 0) != WAIT_TIMEOUT; }
+
+private:
+    HANDLE handle_;
+};
+
+class WindowsConsole final : public Console
+{
+public:
+    std::unique_ptr<RunningCommand> start(std::string_view prefix, std::string_view command) override
+    {
+        std::string line = composeCommandLine(prefix, command);
+        STARTUPINFOA startup {};
+        startup.cb = sizeof startup;
+        startup.dwFlags = STARTF_USESHOWWINDOW;
+        startup.wShowWindow = SW_SHOWNORMAL;
+        PROCESS_INFORMATION process {};
+        // No application name: the interpreter is found by its bare file name.
+        if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr, nullptr,
+                            &startup, &process))
+            return nullptr;
+        CloseHandle(process.hThread);
+        // Opened by id while the start's own handle still holds the id,
+        // so it cannot name another process by then.
+        HANDLE handle = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, process.dwProcessId);
+        if (handle) {
+            CloseHandle(process.hProcess);
+            return std::make_unique<WindowsProcess>(handle);
+        }
+        // Without the narrower handle the start's own still tells the end;
+        // returning at once would run the next step beside this one.
+        return std::make_unique<WindowsProcess>(process.hProcess);
+    }
+};
+
+} // namespace
+
+std::unique_ptr<Console> makeSystemConsole()
+{
+    return std::make_unique<WindowsConsole>();
+}
+
+} // namespace velmora::platform
