@@ -1,0 +1,57 @@
+#include "platform/AppFolder.h"
+#include "platform/PosixCommand.h"
+#include "platform/ShellAndWait.h"
+
+#include <gtest/gtest.h>
+
+namespace velmora::platform {
+namespace {
+
+using Argv = std::vector<std::string>;
+
+TEST(CommandLine, IsThePrefixOneBlankAndTheCommandUnquoted)
+{
+    const std::tuple<const char*, const char*, const char*> table[] = {
+        {"cmd.exe /c", "C:\\Tool\\openssl.exe genrsa", "cmd.exe /c C:\\Tool\\openssl.exe genrsa"},
+        {"command.com /c", "dir", "command.com /c dir"},
+        {"cmd.exe /c", "", "cmd.exe /c "},
+        {"cmd.exe /c", "C:\\My Tools\\openssl.exe", "cmd.exe /c C:\\My Tools\\openssl.exe"},
+        {"cmd.exe /c", " lead", "cmd.exe /c  lead"},
+    };
+    for (const auto& [prefix, command, line] : table)
+        EXPECT_EQ(composeCommandLine(prefix, command), line);
+}
+
+TEST(PosixCommand, WindowsInterpretersBecomeTheShellWithTheCommandAsOneArgument)
+{
+    const std::tuple<const char*, const char*, Argv> table[] = {
+        {"cmd.exe /c", "/opt/My Tool/openssl genrsa 2048", {"/bin/sh", "-c", "/opt/My Tool/openssl genrsa 2048"}},
+        {"command.com /c", "echo 'a  b'", {"/bin/sh", "-c", "echo 'a  b'"}},
+        {"cmd.exe /c", "", {"/bin/sh", "-c", ""}},
+        {"/bin/bash  -c", "exit 3", {"/bin/bash", "-c", "exit 3"}},
+        {"CMD.EXE /c", "x", {"CMD.EXE", "/c", "x"}},
+    };
+    for (const auto& [prefix, command, argv] : table)
+        EXPECT_EQ(posixCommandArgv(prefix, command), argv) << prefix;
+}
+
+TEST(PosixCommand, TerminalsGetTitleAndCommandInTheirOwnWay)
+{
+    const Argv command {"/bin/sh", "-c", "echo hi"};
+    const std::pair<TerminalEmulator, Argv> table[] = {
+        {knownTerminals().front(), {"xterm", "-T", "cmd.exe /c echo hi", "-e", "/bin/sh", "-c", "echo hi"}},
+        {{"konsole", {"--nofork"}, "", "-e"}, {"konsole", "--nofork", "-e", "/bin/sh", "-c", "echo hi"}},
+        {{"gnome-terminal", {"--wait"}, "--title", "--"},
+         {"gnome-terminal", "--wait", "--title", "cmd.exe /c echo hi", "--", "/bin/sh", "-c", "echo hi"}},
+    };
+    for (const auto& [terminal, argv] : table)
+        EXPECT_EQ(terminalArgv(terminal, "cmd.exe /c echo hi", command), argv) << terminal.program;
+}
+
+TEST(AppFolder, IsTheFolderOfTheRunningExecutable)
+{
+    EXPECT_EQ(executableFolder(), VELMORA_TEST_EXECUTABLE_FOLDER);
+}
+
+} // namespace
+} // namespace velmora::platform

@@ -1,0 +1,168 @@
+#include "PtyConsole.h"
+#include "platform/ShellAndWait.h"
+#include "platform/TerminalConsole.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace velmora::platform {
+namespace {
+
+using std::chrono::milliseconds;
+namespace fs = std::filesystem;
+
+// A console whose process ends at the look the test chooses.
+class ScriptedConsole final : public Console
+{
+public:
+    explicit ScriptedConsole(int endsAtLook)
+        : endsAtLook_(endsAtLook)
+    {
+    }
+    std::unique_ptr<RunningCommand> start(std::string_view, std::string_view) override
+    {
+        if (endsAtLook_ == 0)
+            return nullptr;
+        return std::make_unique<Process>(*this);
+    }
+    int looks = 0;
+
+private:
+    struct Process final : RunningCommand
+    {
+        explicit Process(ScriptedConsole& console)
+            : console(console)
+        {
+        }
+        bool hasEnded() override { return ++console.looks >= console.endsAtLook_; }
+        ScriptedConsole& console;
+    };
+    int endsAtLook_;
+};
+
+TEST(ShellAndWait, LooksBeforeEachDispatchAndWaitsOnlyWhileTheProcessRuns)
+{
+    struct Case
+    {
+        const char* label;
+        int endsAtLook; // 0: the start fails
+        bool started;
+        std::vector<milliseconds> dispatches;
+    };
+    const milliseconds poll = processPollInterval, none {};
+    const Case cases[] = {
+        {"start fails: one dispatch, no look", 0, false, {none}},
+        {"ended at once: one look, one dispatch", 1, true, {none}},
+        {"ends at third look", 3, true, {poll, poll, none}},
+    };
+    for (const auto& testCase : cases) {
+        ScriptedConsole console {testCase.endsAtLook};
+        std::vector<milliseconds> dispatches;
+        const bool started
+            = ShellAndWait("cmd.exe /c", "x", console, [&](milliseconds wait) { dispatches.push_back(wait); });
+        EXPECT_EQ(started, testCase.started) << testCase.label;
+        EXPECT_EQ(dispatches, testCase.dispatches) << testCase.label;
+        EXPECT_EQ(console.looks, std::max(testCase.endsAtLook, 0)) << testCase.label;
+    }
+}
+
+// Stands in for the window: sleeps through the time it is given, as an
+// idle event loop does, and runs the test's own "events".
+struct IdleWindow
+{
+    int dispatches = 0;
+    std::function<void(int)> onDispatch = [](int) {};
+    void operator()(milliseconds longest)
+    {
+        onDispatch(++dispatches);
+        std::this_thread::sleep_for(longest);
+    }
+};
+
+class RealProcesses : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::temp_directory_path() / ("velmora-runner-" + std::to_string(getpid()));
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    std::string file(const char* name) const { return (folder_ / name).string(); }
+
+    testing::PtyConsole console_;
+    IdleWindow window_;
+    fs::path folder_;
+};
+
+TEST_F(RealProcesses, ACommandThatEndsAtOnceReturnsAfterFewLooks)
+{
+    EXPECT_TRUE(ShellAndWait("cmd.exe /c", "exit 0", console_, std::ref(window_)));
+    EXPECT_LE(window_.dispatches, 10);
+}
+
+TEST_F(RealProcesses, ReturnsOnlyAfterTheCommandHasEnded)
+{
+    // The command waits until the window's fifth dispatch lets it go.
+    window_.onDispatch = [&](int count) {
+        if (count == 5)
+            std::ofstream {file("release")};
+    };
+    const std::string command
+        = "while [ ! -e '" + file("release") + "' ]; do sleep 0.01; done; echo > '" + file("ended") + "'";
+    EXPECT_TRUE(ShellAndWait("cmd.exe /c", command, console_, std::ref(window_)));
+    EXPECT_GE(window_.dispatches, 5);
+    EXPECT_TRUE(fs::exists(file("ended")));
+}
+
+TEST_F(RealProcesses, AnExitCodeOfStillActiveDoesNotKeepItWaiting)
+{
+    // A child's exit status is 8 bits here: exit 259 ends with 3, and the
+    // runner must not confuse either with "still running".
+    for (const char* command : {"exit 259", "exit 3"})
+        EXPECT_TRUE(ShellAndWait("/bin/bash -c", command, console_, std::ref(window_))) << command;
+}
+
+TEST_F(RealProcesses, ACommandThatCannotStartReturnsAtOnceAndSaysSo)
+{
+    EXPECT_FALSE(ShellAndWait("/no/such/interpreter -c", "true", console_, std::ref(window_)));
+    EXPECT_EQ(window_.dispatches, 1);
+
+    TerminalConsole noTerminal {{{"velmora-no-such-terminal", {}, "-T", "-e"}}};
+    EXPECT_FALSE(ShellAndWait("cmd.exe /c", "true", noTerminal, std::ref(window_)));
+    EXPECT_EQ(window_.dispatches, 2);
+}
+
+TEST_F(RealProcesses, TheConsoleAnswersPromptsAsTyped)
+{
+    testing::PtyConsole answering {{{"Name", "Velmora"}}};
+    const std::string command = "printf 'Name: '; read name; printf 'Other []: '; read other; "
+                                "[ -t 0 ] && echo \"$name|$other\" > '"
+        + file("answers") + "'";
+    EXPECT_TRUE(ShellAndWait("cmd.exe /c", command, answering, std::ref(window_)));
+    std::ifstream answers {file("answers")};
+    std::string line;
+    std::getline(answers, line);
+    EXPECT_EQ(line, "Velmora|") << answering.transcript();
+}
+
+TEST(Pause, DispatchesUntilTheLengthHasPassedWithoutOvershooting)
+{
+    auto clock = std::chrono::steady_clock::time_point {};
+    std::vector<milliseconds> waits;
+    // Each dispatch takes its whole time but the first, which an event cuts short.
+    pauseDispatchingEvents(
+        milliseconds {5000},
+        [&](milliseconds longest) {
+            waits.push_back(longest);
+            clock += waits.size() == 1 ? milliseconds {1200} : longest;
+        },
+        [&] { return clock; });
+    EXPECT_EQ(waits, (std::vector<milliseconds> {milliseconds {5000}, milliseconds {3800}}));
+    EXPECT_EQ(clock.time_since_epoch(), milliseconds {5000});
+}
+
+} // namespace
+} // namespace velmora::platform

@@ -1,0 +1,80 @@
+#include "platform/TextFile.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <unistd.h>
+
+namespace velmora::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string bytesOf(const fs::path& path)
+{
+    std::ifstream file {path, std::ios::binary};
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+TEST(CodePage, Big5GivesTheKnownBytes)
+{
+    // "您確定要關閉嗎?" and "SSL 憑證產生完成!" in Big5 (code page 950).
+    EXPECT_EQ(encodeText("您確定要關閉嗎?", big5CodePage), "\xb1\x7a\xbd\x54\xa9\x77\xad\x6e\xc3\xf6\xb3\xac\xb6\xdc?");
+    EXPECT_EQ(encodeText("SSL 憑證產生完成!", big5CodePage), "SSL \xbe\xcc\xc3\xd2\xb2\xa3\xa5\xcd\xa7\xb9\xa6\xa8!");
+    EXPECT_EQ(encodeText("", big5CodePage), "");
+}
+
+TEST(CodePage, TextTheCodePageCannotHoldIsNotEncoded)
+{
+    EXPECT_EQ(encodeText("café", big5CodePage), std::nullopt);
+    EXPECT_EQ(encodeText("憑證", {"ANSI_X3.4-1968", 20127}), std::nullopt);
+    EXPECT_EQ(encodeText("\xff not UTF-8", big5CodePage), std::nullopt);
+}
+
+TEST(CodePage, TheSystemsIsTheLocalesCharacterSet)
+{
+    // The tests run with LANG and LC_ALL set to C.UTF-8.
+    EXPECT_EQ(systemCodePage().charsetName, "UTF-8");
+}
+
+class TextFiles : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::temp_directory_path() / ("velmora-text-" + std::to_string(getpid()));
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+    fs::path folder_;
+};
+
+TEST_F(TextFiles, EachLineEndsInCrLfInTheCodePageAndReplacesTheOldFile)
+{
+    const fs::path path = folder_ / "server.cer";
+    std::ofstream {path} << std::string(500, 'x');
+    ASSERT_TRUE(writeTextLines(path.string(), {"憑證", "", "end"}, big5CodePage));
+    EXPECT_EQ(bytesOf(path), "\xbe\xcc\xc3\xd2\r\n\r\nend\r\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator {folder_}, fs::directory_iterator {}), 1);
+}
+
+TEST_F(TextFiles, TextTheCodePageCannotHoldIsKeptInUtf8)
+{
+    const fs::path path = folder_ / "notice.txt";
+    ASSERT_TRUE(writeTextLines(path.string(), {"SSL 憑證"}, {"ANSI_X3.4-1968", 20127}));
+    EXPECT_EQ(bytesOf(path), "SSL 憑證\r\n");
+}
+
+TEST_F(TextFiles, AFileThatCannotBeWrittenIsReportedAndLeavesNothing)
+{
+    EXPECT_FALSE(writeTextLines((folder_ / "missing" / "x.txt").string(), {"a"}));
+    EXPECT_FALSE(writeTextLines(folder_.string(), {"a"})); // a folder of that name
+    EXPECT_TRUE(fs::is_directory(folder_));
+    EXPECT_EQ(std::distance(fs::directory_iterator {folder_}, fs::directory_iterator {}), 0);
+}
+
+} // namespace
+} // namespace velmora::platform

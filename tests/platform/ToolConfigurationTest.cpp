@@ -1,0 +1,110 @@
+// The shipped configuration, driven for real: the system's OpenSSL through the
+// application folder's tool link, its prompts answered on a pseudo-terminal.
+#include "PtyConsole.h"
+#include "platform/AppFolder.h"
+#include "platform/ShellAndWait.h"
+#include "platform/ToolFiles.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+#include <thread>
+#include <unistd.h>
+
+namespace velmora::platform {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::PromptAnswer;
+using testing::PtyConsole;
+
+std::string contentOf(const fs::path& path)
+{
+    std::ifstream file {path, std::ios::binary};
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+class ToolConfiguration : public ::testing::Test
+{
+protected:
+    // A copy of the folder the build laid out, so the test's jobs leave
+    // the build's own CA database alone.
+    void SetUp() override
+    {
+        const fs::path built {VELMORA_BUILT_APP_FOLDER};
+        folder_ = fs::temp_directory_path() / ("velmora-tool-" + std::to_string(getpid()));
+        fs::create_directories(folder_);
+        for (auto name : {toolFiles::configuration, toolFiles::databaseIndex, toolFiles::databaseSerial})
+            fs::copy_file(built / name, folder_ / name);
+        fs::copy_symlink(built / toolFileName(), folder_ / toolFileName());
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    std::string at(std::string_view name) const { return fileInFolder(folder_.string(), name); }
+
+    // Runs one tool command as the job does: full paths, no quoting.
+    std::string run(const std::string& arguments, std::vector<PromptAnswer> answers)
+    {
+        PtyConsole console {std::move(answers)};
+        const bool started
+            = ShellAndWait("cmd.exe /c", at(toolFileName()) + " " + arguments, console,
+                           [](std::chrono::milliseconds longest) { std::this_thread::sleep_for(longest); });
+        EXPECT_TRUE(started) << arguments;
+        return console.transcript();
+    }
+
+    std::string describe(std::string_view certificate) { return run("x509 -noout -text -in " + at(certificate), {}); }
+
+    fs::path folder_;
+};
+
+const PromptAnswer passPhrase {"pass phrase", "velmora-test"};
+
+TEST_F(ToolConfiguration, MakesACaThatSignsAServerCertificate)
+{
+    ASSERT_EQ(contentOf(folder_ / toolFiles::databaseIndex), "");
+    ASSERT_EQ(contentOf(folder_ / toolFiles::databaseSerial), "01\n");
+
+    run("genrsa -des3 -out " + at(toolFiles::caKey) + " 2048", {passPhrase});
+    run("req -config " + at(toolFiles::configuration) + " -new -x509 -days 365 -key " + at(toolFiles::caKey) + " -out "
+            + at(toolFiles::caCertificate),
+        {passPhrase, {"Common Name", "Velmora Test CA"}});
+    run("genrsa -des3 -out " + at(toolFiles::serverKey) + " 2048", {passPhrase});
+    // The request asks for a subjectAltName, as a pasted one may.
+    const std::string request
+        = run("req -config " + at(toolFiles::configuration) + " -new -key " + at(toolFiles::serverKey)
+                  + " -addext subjectAltName=DNS:www.example.test -out " + at(toolFiles::serverRequest),
+              {passPhrase, {"Common Name", "www.example.test"}});
+    EXPECT_NE(request.find("[TW]:"), std::string::npos) << "the subject prompts offer defaults\n" << request;
+    EXPECT_NE(contentOf(folder_ / toolFiles::caKey).find("ENCRYPTED"), std::string::npos);
+
+    // The signing step runs in the application folder and names its files bare.
+    PtyConsole signingConsole {{passPhrase, {"[y/n]", "y"}}};
+    const std::string signing = "cd " + folder_.string() + " && ./" + std::string {toolFileName()}
+        + " ca -config openssl.cnf -startdate 261206000000Z -enddate 271206235959Z -cert ca.crt -keyfile ca.key"
+          " -in server.csr -out server.crt";
+    ASSERT_TRUE(ShellAndWait("cmd.exe /c", signing, signingConsole,
+                             [](std::chrono::milliseconds longest) { std::this_thread::sleep_for(longest); }));
+
+    const std::string verified
+        = run("verify -CAfile " + at(toolFiles::caCertificate) + " " + at(toolFiles::serverCertificate), {});
+    EXPECT_NE(verified.find("server.crt: OK"), std::string::npos) << signingConsole.transcript() << verified;
+    for (const auto name : {"ca.db.index.old", "ca.db.serial.old", "01.pem"})
+        EXPECT_TRUE(fs::exists(folder_ / name)) << name;
+    EXPECT_EQ(contentOf(folder_ / "ca.db.serial"), "02\n");
+
+    const std::string ca = describe(toolFiles::caCertificate);
+    for (const char* expected : {"CA:TRUE", "Certificate Sign, CRL Sign", "Subject Key Identifier"})
+        EXPECT_NE(ca.find(expected), std::string::npos) << expected << '\n' << ca;
+    const std::string server = describe(toolFiles::serverCertificate);
+    for (const char* expected :
+         {"CA:FALSE", "Digital Signature, Key Encipherment", "TLS Web Server Authentication", "DNS:www.example.test",
+          "sha256WithRSAEncryption", "Not Before: Dec  6 00:00:00 2026 GMT", "Not After : Dec  6 23:59:59 2027 GMT"})
+        EXPECT_NE(server.find(expected), std::string::npos) << expected << '\n' << server;
+}
+
+} // namespace
+} // namespace velmora::platform
