@@ -8,7 +8,9 @@ packages=(
     qt6-base-dev libgtest-dev                      # Qt 6 Widgets and Test, GoogleTest
     fonts-wqy-microhei                             # glyphs for the Traditional Chinese captions
     openssl                                        # the command-line tool the jobs drive
-    xvfb xauth xdotool                             # a virtual X display for the window test
+    xterm                                          # the console window the user answers OpenSSL in
+    xvfb xauth xdotool                             # a virtual X display for the window and console tests
+    g++-mingw-w64-x86-64-posix                     # the Windows cross build of the platform code
 )
 
 missing=()
