@@ -12,13 +12,15 @@ void dispatchWindowEvents(std::chrono::milliseconds longest)
         QCoreApplication::processEvents();
         return;
     }
-    QEventLoop loop;
+    // The deadline's own timer event ends the blocking dispatch in time. Not a
+    // nested event loop: once the application is quitting, those return at
+    // once, and every wait would spin.
     QTimer deadline;
     deadline.setSingleShot(true);
     deadline.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
     deadline.start(longest);
-    loop.exec();
+    while (deadline.isActive())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 } // namespace velmora::app
