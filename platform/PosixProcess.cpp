@@ -1,8 +1,6 @@
 #include "platform/PosixProcess.h"
 
 #include <cerrno>
-#include <cstdlib>
-#include <sstream>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -40,20 +38,6 @@ bool PosixProcess::hasEnded()
     // waiting on for it would never end.
     ended_ = result == pid_ || (result < 0 && errno != EINTR);
     return ended_;
-}
-
-bool isRunnableProgram(const std::string& name)
-{
-    if (name.find('/') != std::string::npos)
-        return access(name.c_str(), X_OK) == 0;
-    const char* path = std::getenv("PATH");
-    std::istringstream folders {path ? path : ""};
-    for (std::string folder; std::getline(folders, folder, ':');) {
-        const std::string candidate = (folder.empty() ? std::string {"."} : folder) + '/' + name;
-        if (access(candidate.c_str(), X_OK) == 0)
-            return true;
-    }
-    return false;
 }
 
 } // namespace velmora::platform

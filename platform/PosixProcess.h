@@ -30,7 +30,4 @@ private:
     bool ended_ = false;
 };
 
-// Whether a program of that name can be run from PATH, or at that path.
-bool isRunnableProgram(const std::string& name);
-
 } // namespace velmora::platform

@@ -3,8 +3,6 @@
 #include "platform/PosixProcess.h"
 #include "platform/ShellAndWait.h"
 
-#include <algorithm>
-
 namespace velmora::platform {
 
 TerminalConsole::TerminalConsole(std::vector<TerminalEmulator> candidates)
@@ -14,15 +12,15 @@ TerminalConsole::TerminalConsole(std::vector<TerminalEmulator> candidates)
 
 std::unique_ptr<RunningCommand> TerminalConsole::start(std::string_view prefix, std::string_view command)
 {
-    const auto installed = std::find_if(candidates_.begin(), candidates_.end(), [](const TerminalEmulator& terminal) {
-        return isRunnableProgram(terminal.program);
-    });
-    if (installed == candidates_.end())
-        return nullptr;
     // Titled with the whole line, as a Windows console shows its command.
-    const auto argv = terminalArgv(*installed, composeCommandLine(prefix, command), posixCommandArgv(prefix, command));
-    const auto pid = spawnProcess(argv);
-    return pid ? std::make_unique<PosixProcess>(*pid) : nullptr;
+    const std::string title = composeCommandLine(prefix, command);
+    const auto commandArgv = posixCommandArgv(prefix, command);
+    // A terminal that is missing or cannot be run fails to spawn: try the next.
+    for (const auto& terminal : candidates_) {
+        if (const auto pid = spawnProcess(terminalArgv(terminal, title, commandArgv)))
+            return std::make_unique<PosixProcess>(*pid);
+    }
+    return nullptr;
 }
 
 std::unique_ptr<Console> makeSystemConsole()

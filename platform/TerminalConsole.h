@@ -8,7 +8,7 @@
 namespace velmora::platform {
 
 // The console away from Windows: a terminal emulator started for the one
-// command, the first of the given ones that is installed. Its window is where
+// command, the first of the given ones that starts. Its window is where
 // the user types the pass phrases and answers.
 class TerminalConsole final : public Console
 {

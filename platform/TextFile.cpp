@@ -17,6 +17,8 @@ bool writeTextLines(const std::string& path, const std::vector<std::string>& utf
     const std::string temporary = path + ".velmora-new";
     {
         std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        if (!file.is_open())
+            return false;
         file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         file.close();
         if (!file) {

@@ -26,21 +26,26 @@ std::optional<std::string> encodeText(std::string_view utf8, const CodePage& cod
     if (converter == reinterpret_cast<iconv_t>(-1))
         return std::nullopt;
     std::string encoded;
+    // Converts a piece at a time until all input is taken; true unless a
+    // character is invalid or missing from the code page.
+    const auto convert = [&](char** in, std::size_t* inLeft) {
+        for (;;) {
+            char buffer[256];
+            char* out = buffer;
+            std::size_t outLeft = sizeof buffer;
+            const std::size_t result = iconv(converter, in, inLeft, &out, &outLeft);
+            encoded.append(buffer, static_cast<std::size_t>(out - buffer));
+            if (result != static_cast<std::size_t>(-1))
+                return true;
+            if (errno != E2BIG)
+                return false;
+        }
+    };
     std::string input {utf8};
     char* in = input.data();
     std::size_t inLeft = input.size();
-    char buffer[256];
-    bool complete = true;
-    while (inLeft > 0) {
-        char* out = buffer;
-        std::size_t outLeft = sizeof buffer;
-        const std::size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
-        encoded.append(buffer, static_cast<std::size_t>(out - buffer));
-        if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
-            complete = false;
-            break;
-        }
-    }
+    // The call without input lets a character set with shift states close them.
+    const bool complete = convert(&in, &inLeft) && convert(nullptr, nullptr);
     iconv_close(converter);
     if (!complete)
         return std::nullopt;

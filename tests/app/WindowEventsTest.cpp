@@ -4,7 +4,6 @@
 #include "platform/ShellAndWait.h"
 
 #include <QtTest>
-
 #include <ctime>
 
 using namespace velmora;
@@ -22,7 +21,8 @@ double threadCpuMs()
 
 } // namespace
 
-class WindowEventsTest : public QObject {
+class WindowEventsTest : public QObject
+{
     Q_OBJECT
 
     // A wait of 200 ms lasts that long, not much longer, and sleeps meanwhile.
@@ -31,7 +31,7 @@ class WindowEventsTest : public QObject {
         QElapsedTimer clock;
         clock.start();
         const double cpuBefore = threadCpuMs();
-        app::dispatchWindowEvents(milliseconds { 200 });
+        app::dispatchWindowEvents(milliseconds {200});
         const double cpuMs = threadCpuMs() - cpuBefore;
         QVERIFY2(clock.elapsed() >= 200, "returned before its time");
         QVERIFY2(clock.elapsed() < 700, "overshot its time");
@@ -56,7 +56,8 @@ private slots:
     void zeroHandlesWhatIsPendingAndReturns()
     {
         bool handled = false;
-        QMetaObject::invokeMethod(this, [&] { handled = true; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [&] { handled = true; }, Qt::QueuedConnection);
         app::dispatchWindowEvents(milliseconds::zero());
         QVERIFY(handled);
     }
@@ -68,7 +69,7 @@ private slots:
         qint64 firedAt = -1;
         QObject context;
         QTimer::singleShot(50, &context, [&] { firedAt = clock.elapsed(); });
-        platform::pauseDispatchingEvents(milliseconds { 300 }, app::dispatchWindowEvents);
+        platform::pauseDispatchingEvents(milliseconds {300}, app::dispatchWindowEvents);
         QVERIFY(clock.elapsed() >= 300);
         QVERIFY2(firedAt >= 0 && firedAt < 300, "the timer waited for the end of the pause");
         verifyWaitsWithoutSpinning();

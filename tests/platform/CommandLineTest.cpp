@@ -2,6 +2,7 @@
 #include "platform/PosixCommand.h"
 #include "platform/ShellAndWait.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace velmora::platform {
@@ -50,7 +51,10 @@ TEST(PosixCommand, TerminalsGetTitleAndCommandInTheirOwnWay)
 
 TEST(AppFolder, IsTheFolderOfTheRunningExecutable)
 {
+    const auto workingFolder = std::filesystem::current_path();
+    std::filesystem::current_path(std::filesystem::temp_directory_path());
     EXPECT_EQ(executableFolder(), VELMORA_TEST_EXECUTABLE_FOLDER);
+    std::filesystem::current_path(workingFolder);
 }
 
 } // namespace

@@ -1,8 +1,7 @@
-// The console a user sees: a real terminal window on a real (virtual) X
-// display. Registered under xvfb-run; skipped where no terminal is installed.
+// The console a user sees: a terminal window. Registered under xvfb-run; the
+// real terminals are skipped where none is installed.
 #include "platform/TerminalConsole.h"
 
-#include "platform/PosixProcess.h"
 #include "platform/ShellAndWait.h"
 
 #include <algorithm>
@@ -18,33 +17,66 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(TerminalConsole, RunsTheCommandInATerminalWindowAndWaitsForIt)
+class TerminalConsoles : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        folder_ = fs::temp_directory_path() / ("velmora-terminal-" + std::to_string(getpid()));
+        fs::create_directories(folder_);
+    }
+    void TearDown() override { fs::remove_all(folder_); }
+
+    // Runs a command that writes a line, and gives the line it wrote.
+    std::string writtenLine(TerminalConsole& console, const std::string& lineCommand)
+    {
+        const fs::path written = folder_ / "written";
+        const bool started = ShellAndWait("cmd.exe /c", "sleep 0.3; " + lineCommand + " > " + written.string(), console,
+                                          [&](std::chrono::milliseconds longest) {
+                                              ++dispatches_;
+                                              std::this_thread::sleep_for(longest);
+                                          });
+        EXPECT_TRUE(started);
+        std::ifstream file {written};
+        std::string line;
+        std::getline(file, line);
+        return line;
+    }
+
+    fs::path folder_;
+    int dispatches_ = 0;
+};
+
+TEST_F(TerminalConsoles, TheFirstTerminalThatStartsRunsTheCommand)
+{
+    const fs::path notRunnable = folder_ / "not-runnable";
+    std::ofstream {notRunnable} << "#!/bin/sh\n";
+    // "env" stands in for a terminal: it runs its command and lives as long.
+    TerminalConsole console {
+        {{"velmora-no-such-terminal", {}, "-T", "-e"}, {notRunnable.string(), {}, "-T", "-e"}, {"env", {}, "", "--"}}};
+    EXPECT_EQ(writtenLine(console, "echo from-env"), "from-env");
+    EXPECT_GT(dispatches_, 1) << "the command outlives a few looks";
+}
+
+TEST_F(TerminalConsoles, NoTerminalThatStartsMeansNoProcess)
+{
+    TerminalConsole console {{{"velmora-no-such-terminal", {}, "-T", "-e"}}};
+    EXPECT_FALSE(ShellAndWait("cmd.exe /c", "true", console, [](auto) {}));
+}
+
+TEST_F(TerminalConsoles, AnInstalledTerminalShowsTheCommandOnTheDisplay)
 {
     const auto& terminals = knownTerminals();
-    if (std::none_of(terminals.begin(), terminals.end(),
-                     [](const TerminalEmulator& terminal) { return isRunnableProgram(terminal.program); }))
+    if (std::none_of(terminals.begin(), terminals.end(), [](const TerminalEmulator& terminal) {
+            return std::system(("command -v " + terminal.program + " >/dev/null").c_str()) == 0;
+        }))
         GTEST_SKIP() << "no terminal emulator installed (the set-up installs xterm)";
     if (!std::getenv("DISPLAY"))
         GTEST_SKIP() << "no X display: run under xvfb-run";
-
-    const fs::path folder = fs::temp_directory_path() / ("velmora-terminal-" + std::to_string(getpid()));
-    fs::create_directories(folder);
-    const fs::path written = folder / "written";
     TerminalConsole console;
-    int dispatches = 0;
-    // The command outlives a few looks, so the wait itself is exercised.
-    const bool started = ShellAndWait("cmd.exe /c", "sleep 0.3; [ -t 0 ] && echo from-terminal > " + written.string(),
-                                      console, [&](std::chrono::milliseconds longest) {
-                                          ++dispatches;
-                                          std::this_thread::sleep_for(longest);
-                                      });
-    EXPECT_TRUE(started);
-    std::ifstream file {written};
-    std::string line;
-    std::getline(file, line);
-    EXPECT_EQ(line, "from-terminal");
-    EXPECT_GT(dispatches, 1);
-    fs::remove_all(folder);
+    // Its standard input is the terminal's, so the user can answer there.
+    EXPECT_EQ(writtenLine(console, "[ -t 0 ] && echo from-terminal"), "from-terminal");
+    EXPECT_GT(dispatches_, 1) << "the command outlives a few looks";
 }
 
 } // namespace

@@ -25,6 +25,8 @@ TEST(CodePage, Big5GivesTheKnownBytes)
     EXPECT_EQ(encodeText("您確定要關閉嗎?", big5CodePage), "\xb1\x7a\xbd\x54\xa9\x77\xad\x6e\xc3\xf6\xb3\xac\xb6\xdc?");
     EXPECT_EQ(encodeText("SSL 憑證產生完成!", big5CodePage), "SSL \xbe\xcc\xc3\xd2\xb2\xa3\xa5\xcd\xa7\xb9\xa6\xa8!");
     EXPECT_EQ(encodeText("", big5CodePage), "");
+    // A character set with shift states gets its closing reset as well.
+    EXPECT_EQ(encodeText("日", {"ISO-2022-JP", 50220}), "\x1b$BF|\x1b(B");
 }
 
 TEST(CodePage, TextTheCodePageCannotHoldIsNotEncoded)
@@ -32,6 +34,7 @@ TEST(CodePage, TextTheCodePageCannotHoldIsNotEncoded)
     EXPECT_EQ(encodeText("café", big5CodePage), std::nullopt);
     EXPECT_EQ(encodeText("憑證", {"ANSI_X3.4-1968", 20127}), std::nullopt);
     EXPECT_EQ(encodeText("\xff not UTF-8", big5CodePage), std::nullopt);
+    EXPECT_EQ(encodeText("cut short \xe6\x86", big5CodePage), std::nullopt);
 }
 
 TEST(CodePage, TheSystemsIsTheLocalesCharacterSet)
@@ -70,10 +73,12 @@ TEST_F(TextFiles, TextTheCodePageCannotHoldIsKeptInUtf8)
 
 TEST_F(TextFiles, AFileThatCannotBeWrittenIsReportedAndLeavesNothing)
 {
+    const fs::path taken = folder_ / "taken";
+    fs::create_directory(taken);
     EXPECT_FALSE(writeTextLines((folder_ / "missing" / "x.txt").string(), {"a"}));
-    EXPECT_FALSE(writeTextLines(folder_.string(), {"a"})); // a folder of that name
-    EXPECT_TRUE(fs::is_directory(folder_));
-    EXPECT_EQ(std::distance(fs::directory_iterator {folder_}, fs::directory_iterator {}), 0);
+    EXPECT_FALSE(writeTextLines(taken.string(), {"a"})); // a folder of that name
+    EXPECT_TRUE(fs::is_directory(taken));
+    EXPECT_EQ(std::distance(fs::directory_iterator {folder_}, fs::directory_iterator {}), 1) << "a leftover file";
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "platform/ShellAndWait.h"
 #include "platform/ToolFiles.h"
 
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -63,6 +64,17 @@ protected:
 
 const PromptAnswer passPhrase {"pass phrase", "velmora-test"};
 
+// A UTC day in the given strftime format, days from today.
+std::string utcDay(int daysFromToday, const char* format)
+{
+    const std::time_t moment = std::time(nullptr) + daysFromToday * 86400L;
+    std::tm day {};
+    gmtime_r(&moment, &day);
+    char text[64];
+    std::strftime(text, sizeof text, format, &day);
+    return text;
+}
+
 TEST_F(ToolConfiguration, MakesACaThatSignsAServerCertificate)
 {
     ASSERT_EQ(contentOf(folder_ / toolFiles::databaseIndex), "");
@@ -84,8 +96,8 @@ TEST_F(ToolConfiguration, MakesACaThatSignsAServerCertificate)
     // The signing step runs in the application folder and names its files bare.
     PtyConsole signingConsole {{passPhrase, {"[y/n]", "y"}}};
     const std::string signing = "cd " + folder_.string() + " && ./" + std::string {toolFileName()}
-        + " ca -config openssl.cnf -startdate 261206000000Z -enddate 271206235959Z -cert ca.crt -keyfile ca.key"
-          " -in server.csr -out server.crt";
+        + " ca -config openssl.cnf -startdate " + utcDay(0, "%y%m%d000000Z") + " -enddate "
+        + utcDay(365, "%y%m%d235959Z") + " -cert ca.crt -keyfile ca.key -in server.csr -out server.crt";
     ASSERT_TRUE(ShellAndWait("cmd.exe /c", signing, signingConsole,
                              [](std::chrono::milliseconds longest) { std::this_thread::sleep_for(longest); }));
 
@@ -100,9 +112,12 @@ TEST_F(ToolConfiguration, MakesACaThatSignsAServerCertificate)
     for (const char* expected : {"CA:TRUE", "Certificate Sign, CRL Sign", "Subject Key Identifier"})
         EXPECT_NE(ca.find(expected), std::string::npos) << expected << '\n' << ca;
     const std::string server = describe(toolFiles::serverCertificate);
-    for (const char* expected :
-         {"CA:FALSE", "Digital Signature, Key Encipherment", "TLS Web Server Authentication", "DNS:www.example.test",
-          "sha256WithRSAEncryption", "Not Before: Dec  6 00:00:00 2026 GMT", "Not After : Dec  6 23:59:59 2027 GMT"})
+    for (const char* expected : {"CA:FALSE", "Digital Signature, Key Encipherment", "TLS Web Server Authentication",
+                                 "DNS:www.example.test", "sha256WithRSAEncryption"})
+        EXPECT_NE(server.find(expected), std::string::npos) << expected << '\n' << server;
+    // The signing dates hold from the first second of the one to the last of the other.
+    for (const std::string& expected :
+         {"Not Before: " + utcDay(0, "%b %e 00:00:00 %Y GMT"), "Not After : " + utcDay(365, "%b %e 23:59:59 %Y GMT")})
         EXPECT_NE(server.find(expected), std::string::npos) << expected << '\n' << server;
 }
 

@@ -68,12 +68,5 @@ TEST(ShellPrefix, NineXFamilyGetsCommandComEverythingElseCmdExe)
         EXPECT_EQ(GetShellPrefix(name), prefix) << '"' << name << '"';
 }
 
-TEST(ShellPrefix, EveryNameTheTableGivesHasAPrefixOfItsFamily)
-{
-    for (unsigned long minor : {0UL, 10UL, 90UL})
-        for (const char* servicePack : {"", " A", " C"})
-            EXPECT_EQ(GetShellPrefix(versionNameFor({win9x, 4, minor, servicePack})), "command.com /c");
-}
-
 } // namespace
 } // namespace velmora::platform

@@ -19,10 +19,10 @@ namespace {
 class PtyProcess final : public platform::RunningCommand
 {
 public:
-    PtyProcess(pid_t pid, int master, const std::vector<PromptAnswer>& answers, std::shared_ptr<std::string> transcript)
+    PtyProcess(pid_t pid, int master, std::vector<PromptAnswer> answers, std::shared_ptr<std::string> transcript)
         : process_(pid)
         , master_(master)
-        , answers_(answers)
+        , answers_(std::move(answers))
         , transcript_(std::move(transcript))
     {
     }
@@ -70,7 +70,7 @@ private:
 
     platform::PosixProcess process_;
     int master_;
-    const std::vector<PromptAnswer>& answers_;
+    const std::vector<PromptAnswer> answers_;
     std::shared_ptr<std::string> transcript_;
     std::string unanswered_;
 };
