@@ -4,6 +4,30 @@
 
 namespace velmora::platform {
 
+namespace {
+
+std::wstring toWide(std::string_view text, unsigned codePage, DWORD flags)
+{
+    const int length = static_cast<int>(text.size());
+    const int wideLength = MultiByteToWideChar(codePage, flags, text.data(), length, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
+    if (wideLength > 0)
+        MultiByteToWideChar(codePage, flags, text.data(), length, wide.data(), wideLength);
+    return wide;
+}
+
+std::string fromWide(const std::wstring& wide, unsigned codePage)
+{
+    const int wideLength = static_cast<int>(wide.size());
+    const int length = WideCharToMultiByte(codePage, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(length), '\0');
+    if (length > 0)
+        WideCharToMultiByte(codePage, 0, wide.data(), wideLength, text.data(), length, nullptr, nullptr);
+    return text;
+}
+
+} // namespace
+
 CodePage systemCodePage()
 {
     return {{}, GetACP()};
@@ -13,25 +37,16 @@ std::optional<std::string> encodeText(std::string_view utf8, const CodePage& cod
 {
     if (utf8.empty())
         return std::string {};
+    const std::wstring wide = toWide(utf8, CP_UTF8, MB_ERR_INVALID_CHARS);
+    if (wide.empty())
+        return std::nullopt;
     const unsigned target = codePage.windowsCodePage == 0 ? GetACP() : codePage.windowsCodePage;
-    const int utf8Length = static_cast<int>(utf8.size());
-    const int wideLength = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), utf8Length, nullptr, 0);
-    if (wideLength == 0)
+    // A character the code page lacks comes back as a default or a look-alike,
+    // so the text must survive the way back unchanged. This works for every
+    // code page, also those that refuse the flags that would report it.
+    std::string encoded = fromWide(wide, target);
+    if (encoded.empty() || toWide(encoded, target, 0) != wide)
         return std::nullopt;
-    if (target == CP_UTF8)
-        return std::string {utf8};
-    std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-    MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), utf8Length, wide.data(), wideLength);
-
-    // No look-alike substitutes: a character the code page lacks is a failure.
-    BOOL usedDefault = FALSE;
-    const int length
-        = WideCharToMultiByte(target, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength, nullptr, 0, nullptr, &usedDefault);
-    if (length == 0 || usedDefault)
-        return std::nullopt;
-    std::string encoded(static_cast<std::size_t>(length), '\0');
-    WideCharToMultiByte(target, WC_NO_BEST_FIT_CHARS, wide.data(), wideLength, encoded.data(), length, nullptr,
-                        nullptr);
     return encoded;
 }
 
