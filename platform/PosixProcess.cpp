@@ -35,7 +35,7 @@ bool PosixProcess::hasEnded()
     int status = 0;
     const pid_t result = waitpid(pid_, &status, WNOHANG);
     // A child that cannot be asked about any more (ECHILD) has ended as well:
-    // waiting on for it would never end.
+    // waiting for it would never end.
     ended_ = result == pid_ || (result < 0 && errno != EINTR);
     return ended_;
 }

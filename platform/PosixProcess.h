@@ -19,7 +19,7 @@ std::optional<pid_t> spawnProcess(const std::vector<std::string>& argv,
 
 // A started child, looked at with waitpid without waiting. Ending it is not
 // its business: the runner waits for it however long it takes.
-class PosixProcess : public RunningCommand
+class PosixProcess final : public RunningCommand
 {
 public:
     explicit PosixProcess(pid_t pid);
