@@ -1,11 +1,12 @@
+#include "IdleWindow.h"
 #include "PtyConsole.h"
+#include "TestFolder.h"
 #include "platform/ShellAndWait.h"
 
 #include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <thread>
 
 namespace velmora::platform {
 namespace {
@@ -77,24 +78,18 @@ struct IdleWindow
     void operator()(milliseconds longest)
     {
         onDispatch(++dispatches);
-        std::this_thread::sleep_for(longest);
+        testing::sleepThrough(longest);
     }
 };
 
 class RealProcesses : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        folder_ = fs::temp_directory_path() / ("velmora-runner-" + std::to_string(getpid()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-    std::string file(const char* name) const { return (folder_ / name).string(); }
+    std::string file(const char* name) const { return folder_.file(name); }
 
+    testing::TestFolder folder_ {"runner"};
     testing::PtyConsole console_;
     IdleWindow window_;
-    fs::path folder_;
 };
 
 TEST_F(RealProcesses, ACommandThatEndsAtOnceReturnsAfterFewLooks)

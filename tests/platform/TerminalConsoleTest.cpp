@@ -2,6 +2,8 @@
 // real terminals are skipped where none is installed.
 #include "platform/TerminalConsole.h"
 
+#include "IdleWindow.h"
+#include "TestFolder.h"
 #include "platform/ShellAndWait.h"
 
 #include <algorithm>
@@ -9,8 +11,6 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <thread>
-#include <unistd.h>
 
 namespace velmora::platform {
 namespace {
@@ -20,21 +20,14 @@ namespace fs = std::filesystem;
 class TerminalConsoles : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        folder_ = fs::temp_directory_path() / ("velmora-terminal-" + std::to_string(getpid()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
     // Runs a command that writes a line, and gives the line it wrote.
     std::string writtenLine(TerminalConsole& console, const std::string& lineCommand)
     {
-        const fs::path written = folder_ / "written";
+        const fs::path written = folder_.path() / "written";
         const bool started = ShellAndWait("cmd.exe /c", "sleep 0.3; " + lineCommand + " > " + written.string(), console,
                                           [&](std::chrono::milliseconds longest) {
                                               ++dispatches_;
-                                              std::this_thread::sleep_for(longest);
+                                              testing::sleepThrough(longest);
                                           });
         EXPECT_TRUE(started);
         std::ifstream file {written};
@@ -43,13 +36,13 @@ protected:
         return line;
     }
 
-    fs::path folder_;
+    testing::TestFolder folder_ {"terminal"};
     int dispatches_ = 0;
 };
 
 TEST_F(TerminalConsoles, TheFirstTerminalThatStartsRunsTheCommand)
 {
-    const fs::path notRunnable = folder_ / "not-runnable";
+    const fs::path notRunnable = folder_.path() / "not-runnable";
     std::ofstream {notRunnable} << "#!/bin/sh\n";
     // "env" stands in for a terminal: it runs its command and lives as long.
     TerminalConsole console {

@@ -1,23 +1,17 @@
 #include "platform/TextFile.h"
 
+#include "TestFolder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
-#include <unistd.h>
 
 namespace velmora::platform {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string bytesOf(const fs::path& path)
-{
-    std::ifstream file {path, std::ios::binary};
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
+using testing::contentOf;
 
 TEST(CodePage, Big5GivesTheKnownBytes)
 {
@@ -46,13 +40,8 @@ TEST(CodePage, TheSystemsIsTheLocalesCharacterSet)
 class TextFiles : public ::testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        folder_ = fs::temp_directory_path() / ("velmora-text-" + std::to_string(getpid()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-    fs::path folder_;
+    const testing::TestFolder testFolder_ {"text"};
+    const fs::path& folder_ = testFolder_.path();
 };
 
 TEST_F(TextFiles, EachLineEndsInCrLfInTheCodePageAndReplacesTheOldFile)
@@ -60,7 +49,7 @@ TEST_F(TextFiles, EachLineEndsInCrLfInTheCodePageAndReplacesTheOldFile)
     const fs::path path = folder_ / "server.cer";
     std::ofstream {path} << std::string(500, 'x');
     ASSERT_TRUE(writeTextLines(path.string(), {"憑證", "", "end"}, big5CodePage));
-    EXPECT_EQ(bytesOf(path), "\xbe\xcc\xc3\xd2\r\n\r\nend\r\n");
+    EXPECT_EQ(contentOf(path), "\xbe\xcc\xc3\xd2\r\n\r\nend\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator {folder_}, fs::directory_iterator {}), 1);
 }
 
@@ -68,7 +57,7 @@ TEST_F(TextFiles, TextTheCodePageCannotHoldIsKeptInUtf8)
 {
     const fs::path path = folder_ / "notice.txt";
     ASSERT_TRUE(writeTextLines(path.string(), {"SSL 憑證"}, {"ANSI_X3.4-1968", 20127}));
-    EXPECT_EQ(bytesOf(path), "SSL 憑證\r\n");
+    EXPECT_EQ(contentOf(path), "SSL 憑證\r\n");
 }
 
 TEST_F(TextFiles, AFileThatCannotBeWrittenIsReportedAndLeavesNothing)

@@ -1,17 +1,15 @@
 // The shipped configuration, driven for real: the system's OpenSSL through the
 // application folder's tool link, its prompts answered on a pseudo-terminal.
+#include "IdleWindow.h"
 #include "PtyConsole.h"
+#include "TestFolder.h"
 #include "platform/AppFolder.h"
 #include "platform/ShellAndWait.h"
 #include "platform/ToolFiles.h"
 
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
-#include <thread>
-#include <unistd.h>
 
 namespace velmora::platform {
 namespace {
@@ -20,13 +18,7 @@ namespace fs = std::filesystem;
 using testing::PromptAnswer;
 using testing::PtyConsole;
 
-std::string contentOf(const fs::path& path)
-{
-    std::ifstream file {path, std::ios::binary};
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
-}
+using testing::contentOf;
 
 class ToolConfiguration : public ::testing::Test
 {
@@ -36,30 +28,25 @@ protected:
     void SetUp() override
     {
         const fs::path built {VELMORA_BUILT_APP_FOLDER};
-        folder_ = fs::temp_directory_path() / ("velmora-tool-" + std::to_string(getpid()));
-        fs::create_directories(folder_);
         for (auto name : {toolFiles::configuration, toolFiles::databaseIndex, toolFiles::databaseSerial})
-            fs::copy_file(built / name, folder_ / name);
-        fs::copy_symlink(built / toolFileName(), folder_ / toolFileName());
+            fs::copy_file(built / name, folder_.path() / name);
+        fs::copy_symlink(built / toolFileName(), folder_.path() / toolFileName());
     }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string at(std::string_view name) const { return fileInFolder(folder_.string(), name); }
+    std::string at(std::string_view name) const { return fileInFolder(folder_.path().string(), name); }
 
     // Runs one tool command as the job does: full paths, no quoting.
     std::string run(const std::string& arguments, std::vector<PromptAnswer> answers)
     {
         PtyConsole console {std::move(answers)};
         const bool started
-            = ShellAndWait("cmd.exe /c", at(toolFileName()) + " " + arguments, console,
-                           [](std::chrono::milliseconds longest) { std::this_thread::sleep_for(longest); });
+            = ShellAndWait("cmd.exe /c", at(toolFileName()) + " " + arguments, console, testing::sleepThrough);
         EXPECT_TRUE(started) << arguments;
         return console.transcript();
     }
 
     std::string describe(std::string_view certificate) { return run("x509 -noout -text -in " + at(certificate), {}); }
 
-    fs::path folder_;
+    testing::TestFolder folder_ {"tool"};
 };
 
 const PromptAnswer passPhrase {"pass phrase", "velmora-test"};
@@ -77,8 +64,8 @@ std::string utcDay(int daysFromToday, const char* format)
 
 TEST_F(ToolConfiguration, MakesACaThatSignsAServerCertificate)
 {
-    ASSERT_EQ(contentOf(folder_ / toolFiles::databaseIndex), "");
-    ASSERT_EQ(contentOf(folder_ / toolFiles::databaseSerial), "01\n");
+    ASSERT_EQ(contentOf(folder_.path() / toolFiles::databaseIndex), "");
+    ASSERT_EQ(contentOf(folder_.path() / toolFiles::databaseSerial), "01\n");
 
     run("genrsa -des3 -out " + at(toolFiles::caKey) + " 2048", {passPhrase});
     run("req -config " + at(toolFiles::configuration) + " -new -x509 -days 365 -key " + at(toolFiles::caKey) + " -out "
@@ -91,22 +78,21 @@ TEST_F(ToolConfiguration, MakesACaThatSignsAServerCertificate)
                   + " -addext subjectAltName=DNS:www.example.test -out " + at(toolFiles::serverRequest),
               {passPhrase, {"Common Name", "www.example.test"}});
     EXPECT_NE(request.find("[TW]:"), std::string::npos) << "the subject prompts offer defaults\n" << request;
-    EXPECT_NE(contentOf(folder_ / toolFiles::caKey).find("ENCRYPTED"), std::string::npos);
+    EXPECT_NE(contentOf(folder_.path() / toolFiles::caKey).find("ENCRYPTED"), std::string::npos);
 
     // The signing step runs in the application folder and names its files bare.
     PtyConsole signingConsole {{passPhrase, {"[y/n]", "y"}}};
-    const std::string signing = "cd " + folder_.string() + " && ./" + std::string {toolFileName()}
+    const std::string signing = "cd " + folder_.path().string() + " && ./" + std::string {toolFileName()}
         + " ca -config openssl.cnf -startdate " + utcDay(0, "%y%m%d000000Z") + " -enddate "
         + utcDay(365, "%y%m%d235959Z") + " -cert ca.crt -keyfile ca.key -in server.csr -out server.crt";
-    ASSERT_TRUE(ShellAndWait("cmd.exe /c", signing, signingConsole,
-                             [](std::chrono::milliseconds longest) { std::this_thread::sleep_for(longest); }));
+    ASSERT_TRUE(ShellAndWait("cmd.exe /c", signing, signingConsole, testing::sleepThrough));
 
     const std::string verified
         = run("verify -CAfile " + at(toolFiles::caCertificate) + " " + at(toolFiles::serverCertificate), {});
     EXPECT_NE(verified.find("server.crt: OK"), std::string::npos) << signingConsole.transcript() << verified;
     for (const auto name : {"ca.db.index.old", "ca.db.serial.old", "01.pem"})
-        EXPECT_TRUE(fs::exists(folder_ / name)) << name;
-    EXPECT_EQ(contentOf(folder_ / "ca.db.serial"), "02\n");
+        EXPECT_TRUE(fs::exists(folder_.path() / name)) << name;
+    EXPECT_EQ(contentOf(folder_.path() / "ca.db.serial"), "02\n");
 
     const std::string ca = describe(toolFiles::caCertificate);
     for (const char* expected : {"CA:TRUE", "Certificate Sign, CRL Sign", "Subject Key Identifier"})

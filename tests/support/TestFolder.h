@@ -1,0 +1,47 @@
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <unistd.h>
+
+namespace velmora::testing {
+
+// A folder of the test's own in the system's temporary folder, removed with
+// all it holds when the test ends.
+class TestFolder final
+{
+public:
+    explicit TestFolder(std::string_view label)
+        : path_(std::filesystem::temp_directory_path()
+                / ("velmora-" + std::string {label} + "-" + std::to_string(getpid())))
+    {
+        std::filesystem::create_directories(path_);
+    }
+    ~TestFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TestFolder(const TestFolder&) = delete;
+    TestFolder& operator=(const TestFolder&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+    std::string file(std::string_view name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};
+
+// A file's bytes, or nothing when it cannot be read.
+inline std::string contentOf(const std::filesystem::path& path)
+{
+    std::ifstream file {path, std::ios::binary};
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+} // namespace velmora::testing
