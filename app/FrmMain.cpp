@@ -6,10 +6,10 @@
 #include "app/MaskedDateEdit.h"
 #include "app/MessageBoxes.h"
 #include "app/SavePathText.h"
-#include "job/InputChecks.h"
 #include "platform/AppFolder.h"
 
 #include <QButtonGroup>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QEvent>
@@ -72,6 +72,14 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event)
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         openMakerPage();
     return QWidget::eventFilter(watched, event);
+}
+
+void FrmMain::closeEvent(QCloseEvent* event)
+{
+    if (jobWindow_->isBusy())
+        event->ignore();
+    else
+        QWidget::closeEvent(event);
 }
 
 void FrmMain::load()
@@ -140,12 +148,12 @@ void FrmMain::confirmClose()
 
 void FrmMain::generate()
 {
-    job::runGenerateChecks(*jobWindow_, platform::pathSeparator());
+    job::runGenerateJob(*jobWindow_, services_.job);
 }
 
 void FrmMain::signingFinished()
 {
-    job::runSigningFinishedChecks(*jobWindow_, platform::pathSeparator());
+    job::runSigningFinishedJob(*jobWindow_, services_.job);
 }
 
 } // namespace velmora::app

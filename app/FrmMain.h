@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/FrmMainLayout.h"
+#include "job/CertificateJob.h"
 
 #include <QDate>
 #include <QWidget>
@@ -20,6 +21,7 @@ struct WindowServices
     MessageBoxes& messageBoxes;
     FolderDialog& folderDialog;
     std::function<QDate()> today;
+    const job::JobServices& job;
 };
 
 // The one window. Its constructor runs the load handler, so the window is
@@ -36,6 +38,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Refused while a job runs: it still needs the window and its files.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void load();

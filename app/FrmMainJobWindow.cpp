@@ -3,11 +3,13 @@
 #include "app/MaskedDateEdit.h"
 #include "app/MessageBoxes.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 
 namespace velmora::app {
@@ -17,6 +19,13 @@ namespace {
 QString fromUtf8(const std::string& text)
 {
     return QString::fromStdString(text);
+}
+
+// The job breaks message lines with CR LF, as Windows message boxes take
+// them; Qt's take LF alone and would show the CR.
+QString messageText(const std::string& text)
+{
+    return fromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 } // namespace
@@ -68,6 +77,11 @@ bool FrmMainJobWindow::clientAndServerSelected() const
     return controls_.opt_Type[1]->isChecked();
 }
 
+bool FrmMainJobWindow::clientOnlySelected() const
+{
+    return controls_.opt_Type[0]->isChecked();
+}
+
 bool FrmMainJobWindow::autoRequestChecked() const
 {
     return controls_.chk_AutoReq->checkState() == Qt::Checked;
@@ -103,7 +117,26 @@ QWidget* FrmMainJobWindow::focusTarget(job::InputControl control) const
 
 void FrmMainJobWindow::showWarning(const std::string& text)
 {
-    messageBoxes_.warning(window_, fromUtf8(text));
+    messageBoxes_.warning(window_, messageText(text));
+}
+
+void FrmMainJobWindow::showInformation(const std::string& text)
+{
+    messageBoxes_.information(window_, messageText(text));
+}
+
+void FrmMainJobWindow::setBusy(bool busy)
+{
+    if (busy == busy_)
+        return;
+    busy_ = busy;
+    // Over every window of the program, the file dialog included.
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+    for (QWidget* button : {controls_.cmd_Create, controls_.cmd_Sign, controls_.cmd_Cancel})
+        button->setEnabled(!busy);
 }
 
 } // namespace velmora::app

@@ -23,11 +23,16 @@ public:
     std::string savePathText() const override;
     void setSavePathText(const std::string& text) override;
     bool clientAndServerSelected() const override;
+    bool clientOnlySelected() const override;
     bool autoRequestChecked() const override;
     std::string serverRequestText() const override;
     void setStatusText(const std::string& text) override;
     void setFocusTo(job::InputControl control) override;
     void showWarning(const std::string& text) override;
+    void showInformation(const std::string& text) override;
+    void setBusy(bool busy) override;
+
+    bool isBusy() const { return busy_; }
 
 private:
     QWidget* focusTarget(job::InputControl control) const;
@@ -35,6 +40,7 @@ private:
     const FrmMainControls& controls_;
     MessageBoxes& messageBoxes_;
     QWidget* window_;
+    bool busy_ = false;
 };
 
 } // namespace velmora::app

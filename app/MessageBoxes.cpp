@@ -11,6 +11,11 @@ void QtMessageBoxes::warning(QWidget* parent, const QString& text)
     QMessageBox::warning(parent, appTitle(), text, QMessageBox::Ok);
 }
 
+void QtMessageBoxes::information(QWidget* parent, const QString& text)
+{
+    QMessageBox::information(parent, appTitle(), text, QMessageBox::Ok);
+}
+
 bool QtMessageBoxes::confirm(QWidget* parent, const QString& text)
 {
     const auto answer

@@ -14,6 +14,8 @@ public:
     virtual ~MessageBoxes() = default;
     // Exclamation-mark icon, one OK button.
     virtual void warning(QWidget* parent, const QString& text) = 0;
+    // Information icon, one OK button.
+    virtual void information(QWidget* parent, const QString& text) = 0;
     // Question icon, Yes and No with Yes as default; true when Yes is chosen.
     virtual bool confirm(QWidget* parent, const QString& text) = 0;
 };
@@ -22,6 +24,7 @@ class QtMessageBoxes final : public MessageBoxes
 {
 public:
     void warning(QWidget* parent, const QString& text) override;
+    void information(QWidget* parent, const QString& text) override;
     bool confirm(QWidget* parent, const QString& text) override;
 };
 

@@ -51,6 +51,8 @@ std::optional<CheckedTarget> checkTarget(JobWindow& window, char separator)
     if (url.empty())
         return reject(window, messages::urlMissing, InputControl::Url);
     const std::string siteName = siteNameFromAddress(url);
+    if (!isUsableSiteName(siteName))
+        return reject(window, messages::urlInvalid, InputControl::Url);
 
     std::string saveLocation = trimSpaces(window.savePathText());
     window.setSavePathText(saveLocation);

@@ -26,6 +26,8 @@ public:
     virtual void setSavePathText(const std::string& text) = 0;
     // True when the client-and-server kind is selected.
     virtual bool clientAndServerSelected() const = 0;
+    // True when the client-only kind is selected; neither may be.
+    virtual bool clientOnlySelected() const = 0;
     // True only when the box is checked; grayed counts as off.
     virtual bool autoRequestChecked() const = 0;
     virtual std::string serverRequestText() const = 0;
@@ -34,6 +36,12 @@ public:
     virtual void setFocusTo(InputControl control) = 0;
     // A modal warning with the application title and one OK button.
     virtual void showWarning(const std::string& text) = 0;
+    // A modal information box with the application title and one OK button.
+    virtual void showInformation(const std::string& text) = 0;
+    // While busy the window shows the hourglass pointer, its three buttons
+    // are disabled and it refuses to close; the kind switch, the folder
+    // picker and the maker link stay usable.
+    virtual void setBusy(bool busy) = 0;
 };
 
 } // namespace velmora::job

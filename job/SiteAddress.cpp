@@ -1,5 +1,7 @@
 #include "job/SiteAddress.h"
 
+#include "job/SiteHost.h"
+
 #include <algorithm>
 
 namespace velmora::job {
@@ -36,6 +38,20 @@ std::string siteNameFromAddress(std::string_view trimmedAddress)
     std::string_view name = withoutPrefix(lower, "http://");
     name = withoutPrefix(name, "https://");
     return std::string(name);
+}
+
+bool isUsableSiteName(std::string_view siteName)
+{
+    if (siteHostOf(siteName).name.empty())
+        return false;
+    for (std::size_t begin = 0; begin <= siteName.size();) {
+        const std::size_t end = std::min(siteName.find_first_of("/\\", begin), siteName.size());
+        const std::string_view part = siteName.substr(begin, end - begin);
+        if (part == "." || part == "..")
+            return false;
+        begin = end + 1;
+    }
+    return true;
 }
 
 std::string withoutTrailingSeparator(std::string_view saveLocation, char separator)

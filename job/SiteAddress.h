@@ -13,6 +13,11 @@ std::string trimSpaces(std::string_view text);
 // other schemes stay part of the name.
 std::string siteNameFromAddress(std::string_view trimmedAddress);
 
+// Whether a site name can name the output folder and a server: it has a
+// host, and no part between separators is "." or "..", which would put the
+// output into the save location itself or beside it.
+bool isUsableSiteName(std::string_view siteName);
+
 // A trimmed save location without one trailing separator. A location that is
 // the root alone ("/") keeps it, so the box never empties itself.
 std::string withoutTrailingSeparator(std::string_view saveLocation, char separator);

@@ -9,10 +9,6 @@ namespace velmora::platform {
 // builds and shows: "\" on Windows, "/" elsewhere.
 char pathSeparator();
 
-// The OpenSSL tool's file name in the application folder: "openssl.exe" on
-// Windows, "openssl" elsewhere.
-std::string_view toolFileName();
-
 // The folder of the running executable, without a trailing separator: the
 // application folder that holds the OpenSSL tool, its configuration, its CA
 // database and every working file. Empty when the system cannot tell.

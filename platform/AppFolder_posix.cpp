@@ -10,11 +10,6 @@ char pathSeparator()
     return '/';
 }
 
-std::string_view toolFileName()
-{
-    return "openssl";
-}
-
 std::string executableFolder()
 {
     std::error_code error;

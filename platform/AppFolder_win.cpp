@@ -9,11 +9,6 @@ char pathSeparator()
     return '\\';
 }
 
-std::string_view toolFileName()
-{
-    return "openssl.exe";
-}
-
 std::string executableFolder()
 {
     // The ANSI path, as the command lines and the files are in the ANSI code page.

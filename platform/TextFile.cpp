@@ -5,12 +5,13 @@
 
 namespace velmora::platform {
 
-bool writeTextLines(const std::string& path, const std::vector<std::string>& utf8Lines, const CodePage& codePage)
+bool writeTextLines(const std::string& path, const std::vector<std::string>& utf8Lines, const CodePage& codePage,
+                    LineEnd lineEnd)
 {
     std::string text;
     for (const auto& line : utf8Lines) {
         text += line;
-        text += "\r\n";
+        text += lineEnd == LineEnd::CrLf ? "\r\n" : "\n";
     }
     const std::string bytes = encodeText(text, codePage).value_or(text);
 

@@ -25,12 +25,14 @@ CodePage systemCodePage();
 // or holds a character the code page lacks.
 std::optional<std::string> encodeText(std::string_view utf8, const CodePage& codePage);
 
-// Writes each line followed by CR LF in the given code page, replacing a file
-// of that name in one step, so a failed write never leaves half a file. Text
-// the code page cannot hold is written in UTF-8 rather than lost. Returns
-// whether the file now holds the lines.
+enum class LineEnd { CrLf, Lf };
+
+// Writes each line followed by the line end (CR LF unless told) in the given
+// code page, replacing a file of that name in one step, so a failed write
+// never leaves half a file. Text the code page cannot hold is written in
+// UTF-8 rather than lost. Returns whether the file now holds the lines.
 bool writeTextLines(const std::string& path, const std::vector<std::string>& utf8Lines,
-                    const CodePage& codePage = systemCodePage());
+                    const CodePage& codePage = systemCodePage(), LineEnd lineEnd = LineEnd::CrLf);
 
 // Renames a file over another, replacing it if it exists.
 bool replaceFile(const std::string& from, const std::string& to);

@@ -2,6 +2,7 @@
 
 #include "job/JobWindow.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -16,9 +17,10 @@ struct WindowInputs
     bool clientAndServer = false;
     bool autoRequest = false;
     std::string serverRequest;
+    bool clientOnly = !clientAndServer;
 };
 
-// Records what the job shows and focuses.
+// Records what the job shows, focuses and how the window looks meanwhile.
 struct FakeJobWindow final : velmora::job::JobWindow
 {
     explicit FakeJobWindow(WindowInputs inputs)
@@ -28,8 +30,14 @@ struct FakeJobWindow final : velmora::job::JobWindow
 
     WindowInputs in;
     std::string status = "earlier status";
+    std::vector<std::string> statuses; // every status set, in order
     std::vector<std::string> warnings;
+    std::vector<std::string> informations;
     std::vector<velmora::job::InputControl> focused;
+    bool busy = false;
+    int busyChanges = 0;
+    // Runs when a message is shown, with the window as the user sees it then.
+    std::function<void(const FakeJobWindow&)> onMessage = [](const FakeJobWindow&) {};
 
     std::string maxLenText() const override { return in.maxLen; }
     std::string startDateText() const override { return in.startDate; }
@@ -39,9 +47,28 @@ struct FakeJobWindow final : velmora::job::JobWindow
     std::string savePathText() const override { return in.savePath; }
     void setSavePathText(const std::string& text) override { in.savePath = text; }
     bool clientAndServerSelected() const override { return in.clientAndServer; }
+    bool clientOnlySelected() const override { return in.clientOnly; }
     bool autoRequestChecked() const override { return in.autoRequest; }
     std::string serverRequestText() const override { return in.serverRequest; }
-    void setStatusText(const std::string& text) override { status = text; }
+    void setStatusText(const std::string& text) override
+    {
+        status = text;
+        statuses.push_back(text);
+    }
     void setFocusTo(velmora::job::InputControl control) override { focused.push_back(control); }
-    void showWarning(const std::string& text) override { warnings.push_back(text); }
+    void showWarning(const std::string& text) override
+    {
+        onMessage(*this);
+        warnings.push_back(text);
+    }
+    void showInformation(const std::string& text) override
+    {
+        onMessage(*this);
+        informations.push_back(text);
+    }
+    void setBusy(bool isBusy) override
+    {
+        busy = isBusy;
+        ++busyChanges;
+    }
 };

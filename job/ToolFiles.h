@@ -2,10 +2,12 @@
 
 #include <string_view>
 
+namespace velmora::job {
+
 // The files the OpenSSL steps make and read in the application folder. Later
 // steps, the signing script and the export find the earlier results by
 // exactly these names.
-namespace velmora::platform::toolFiles {
+namespace toolFiles {
 
 inline constexpr std::string_view configuration = "openssl.cnf";
 inline constexpr std::string_view caKey = "ca.key";
@@ -13,7 +15,7 @@ inline constexpr std::string_view caCertificate = "ca.crt";
 inline constexpr std::string_view serverKey = "server.key";
 inline constexpr std::string_view serverRequest = "server.csr";
 inline constexpr std::string_view serverCertificate = "server.crt";
-inline constexpr std::string_view signingScript = "UserSign.bat";
+inline constexpr std::string_view serverNotice = "server.cer";
 
 // The CA database the tool's "ca" command keeps; signing leaves the state from
 // before it in files with the backup suffix.
@@ -21,4 +23,24 @@ inline constexpr std::string_view databaseIndex = "ca.db.index";
 inline constexpr std::string_view databaseSerial = "ca.db.serial";
 inline constexpr std::string_view backupSuffix = ".old";
 
-} // namespace velmora::platform::toolFiles
+} // namespace toolFiles
+
+// How the interpreter of a command line reads it.
+enum class Shell { Cmd, Posix };
+
+// What differs between the systems in the job's files and command lines.
+struct SystemForm
+{
+    Shell shell;
+    char separator;
+    std::string_view toolFile; // the OpenSSL tool in the application folder
+    std::string_view signingScript; // the script the user runs to sign
+};
+
+inline constexpr SystemForm windowsForm {Shell::Cmd, '\\', "openssl.exe", "UserSign.bat"};
+inline constexpr SystemForm posixForm {Shell::Posix, '/', "openssl", "UserSign.sh"};
+
+// The form of the system this program was built for.
+const SystemForm& thisSystem();
+
+} // namespace velmora::job

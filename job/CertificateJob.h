@@ -1,0 +1,32 @@
+#pragma once
+
+#include "job/JobWindow.h"
+#include "platform/Console.h"
+#include "platform/EventWait.h"
+#include "platform/TextFile.h"
+
+#include <chrono>
+#include <string>
+
+namespace velmora::job {
+
+// What a job needs besides the window. The program passes the system's;
+// tests pass their own console, folder and a short pause.
+struct JobServices
+{
+    std::string appFolder; // holds the tool, its configuration and every working file
+    platform::Console& console;
+    platform::DispatchEvents dispatch;
+    std::chrono::milliseconds pauseLength {5000};
+    platform::CodePage codePage = platform::systemCodePage();
+};
+
+// The generate button: the checks, the tool's steps, then either the
+// client-only export or the signing script and the hand-off to the user.
+void runGenerateJob(JobWindow& window, const JobServices& services);
+
+// The signing-finished button: the checks, then the client-and-server export,
+// the clean-up and the CA database restore.
+void runSigningFinishedJob(JobWindow& window, const JobServices& services);
+
+} // namespace velmora::job

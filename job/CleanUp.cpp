@@ -1,0 +1,61 @@
+#include "job/CleanUp.h"
+
+#include "job/FolderFiles.h"
+#include "job/ToolFiles.h"
+
+#include <vector>
+
+namespace velmora::job {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+void removeUnlessKept(const fs::path& folder, const std::string& name, const std::set<std::string>& sourcesToKeep)
+{
+    if (!sourcesToKeep.contains(name))
+        removeFile(folder, name);
+}
+
+std::string backupOf(std::string_view name)
+{
+    return std::string(name) + std::string(toolFiles::backupSuffix);
+}
+
+void restoreDatabase(const fs::path& appFolder, const platform::DispatchEvents& dispatch)
+{
+    const std::vector<std::string_view> databaseFiles {toolFiles::databaseIndex, toolFiles::databaseSerial};
+    std::vector<std::string_view> restorable;
+    for (const auto name : databaseFiles) {
+        if (findFile(appFolder, backupOf(name)) && removeFile(appFolder, name))
+            restorable.push_back(name);
+    }
+    dispatch(std::chrono::milliseconds::zero());
+    for (const auto name : restorable) {
+        std::error_code error;
+        if (const auto backup = findFile(appFolder, backupOf(name)))
+            fs::rename(*backup, appFolder / pathFromUtf8(name), error);
+    }
+}
+
+} // namespace
+
+void cleanUpClientOnly(const fs::path& appFolder, const std::set<std::string>& sourcesToKeep)
+{
+    removeUnlessKept(appFolder, std::string(toolFiles::caKey), sourcesToKeep);
+    removeUnlessKept(appFolder, std::string(toolFiles::caCertificate), sourcesToKeep);
+}
+
+void cleanUpAfterSigning(const fs::path& appFolder, const std::set<std::string>& sourcesToKeep,
+                         const platform::DispatchEvents& dispatch)
+{
+    for (const auto name : {toolFiles::caKey, toolFiles::caCertificate, toolFiles::serverKey, toolFiles::serverRequest,
+                            toolFiles::serverCertificate, toolFiles::serverNotice})
+        removeUnlessKept(appFolder, std::string(name), sourcesToKeep);
+    for (const auto suffix : {".pem", ".rnd"})
+        for (const auto& name : fileNamesEndingIn(appFolder, suffix))
+            removeUnlessKept(appFolder, name, sourcesToKeep);
+    restoreDatabase(appFolder, dispatch);
+}
+
+} // namespace velmora::job

@@ -1,0 +1,74 @@
+#include "job/FolderFiles.h"
+
+#include <algorithm>
+
+namespace velmora::job {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+char lowerAscii(char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+bool equalIgnoringCase(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
+}
+
+// The names of the folder's ordinary files; none when it cannot be read.
+std::vector<std::string> ordinaryFileNames(const fs::path& folder)
+{
+    std::vector<std::string> names;
+    std::error_code error;
+    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
+        std::error_code statusError;
+        if (entry->is_regular_file(statusError)) {
+            const auto name = entry->path().filename().u8string();
+            names.emplace_back(name.begin(), name.end());
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+} // namespace
+
+fs::path pathFromUtf8(std::string_view text)
+{
+    return fs::path(std::u8string(text.begin(), text.end()));
+}
+
+std::optional<fs::path> findFile(const fs::path& folder, std::string_view name)
+{
+    const auto names = ordinaryFileNames(folder);
+    auto found = std::find(names.begin(), names.end(), name);
+    if (found == names.end())
+        found = std::find_if(names.begin(), names.end(),
+                             [name](const std::string& candidate) { return equalIgnoringCase(candidate, name); });
+    if (found == names.end())
+        return std::nullopt;
+    return folder / pathFromUtf8(*found);
+}
+
+std::vector<std::string> fileNamesEndingIn(const fs::path& folder, std::string_view suffix)
+{
+    auto names = ordinaryFileNames(folder);
+    std::erase_if(names, [suffix](const std::string& name) {
+        return name.size() < suffix.size()
+            || !equalIgnoringCase(std::string_view(name).substr(name.size() - suffix.size()), suffix);
+    });
+    return names;
+}
+
+bool removeFile(const fs::path& folder, std::string_view name)
+{
+    const auto file = findFile(folder, name);
+    std::error_code error;
+    return !file || fs::remove(*file, error);
+}
+
+} // namespace velmora::job

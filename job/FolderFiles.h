@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace velmora::job {
+
+// A path from the job's UTF-8 text, whatever the system's own code page.
+std::filesystem::path pathFromUtf8(std::string_view text);
+
+// The ordinary file of the folder with the given name, matched without regard
+// to letter case as on Windows; an exact match wins where the file system
+// tells case apart and holds both.
+std::optional<std::filesystem::path> findFile(const std::filesystem::path& folder, std::string_view name);
+
+// The names of the folder's ordinary files that end in the suffix, in any
+// letter case, sorted.
+std::vector<std::string> fileNamesEndingIn(const std::filesystem::path& folder, std::string_view suffix);
+
+// Deletes the file that findFile finds; true when there is none afterwards.
+bool removeFile(const std::filesystem::path& folder, std::string_view name);
+
+} // namespace velmora::job

@@ -1,0 +1,10 @@
+#include "job/ToolFiles.h"
+
+namespace velmora::job {
+
+const SystemForm& thisSystem()
+{
+    return posixForm;
+}
+
+} // namespace velmora::job
