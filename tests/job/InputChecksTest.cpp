@@ -73,6 +73,9 @@ TEST_F(InputChecks, GenerateReportsOnlyTheFirstFailingInput)
          messages::keyLengthInvalid,
          InputControl::MaxLen},
         {"address blank", {.url = "   "}, messages::urlMissing, InputControl::Url},
+        {"no site name", {.url = "http://"}, messages::urlInvalid, InputControl::Url},
+        {"the save location's parent", {.url = "https://.."}, messages::urlInvalid, InputControl::Url},
+        {"the save location itself", {.url = " . "}, messages::urlInvalid, InputControl::Url},
         {"request missing", {.clientAndServer = true}, messages::serverRequestMissing, InputControl::SrvReq},
     };
     for (const auto& failure : failures) {
@@ -124,7 +127,6 @@ TEST_F(InputChecks, TidyTheBoxesAndMakeTheOutputFolder)
         {"  HTTPS://Www.Example.Test  ", "", "HTTPS://Www.Example.Test", "", "www.example.test"},
         {"http://https://host", "/ ", "http://https://host", "", "host"},
         {"Host.Test", "//", "Host.Test", "/", "host.test"}, // only one separator goes
-        {"http://", "", "http://", "", ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.url);

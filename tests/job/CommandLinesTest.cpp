@@ -1,0 +1,119 @@
+#include "job/CommandLines.h"
+
+#include "TestFolder.h"
+#include "job/ShellQuoting.h"
+#include "job/SigningScript.h"
+#include "job/SiteAddress.h"
+#include "job/SiteHost.h"
+#include "platform/TextFile.h"
+
+#include <gtest/gtest.h>
+
+using namespace velmora::job;
+using namespace std::chrono;
+
+namespace {
+
+TEST(CommandLines, EachStepOnBothSystems)
+{
+    const ToolCommands windows {windowsForm, "C:\\Tool"};
+    EXPECT_EQ(windows.caKey("2048"), "C:\\Tool\\openssl.exe genrsa -des3 -out C:\\Tool\\ca.key 2048");
+    EXPECT_EQ(windows.caCertificate(365),
+              "C:\\Tool\\openssl.exe req -config C:\\Tool\\openssl.cnf -new -x509 -days 365 "
+              "-key C:\\Tool\\ca.key -out C:\\Tool\\ca.crt");
+    EXPECT_EQ(windows.serverKey(""), "C:\\Tool\\openssl.exe genrsa -des3 -out C:\\Tool\\server.key ");
+    EXPECT_EQ(windows.serverRequest(),
+              "C:\\Tool\\openssl.exe req -config C:\\Tool\\openssl.cnf -new "
+              "-key C:\\Tool\\server.key -out C:\\Tool\\server.csr");
+
+    const ToolCommands posix {posixForm, "/opt/velmora"};
+    EXPECT_EQ(posix.caKey("2048"), "/opt/velmora/openssl genrsa -des3 -out /opt/velmora/ca.key 2048");
+    EXPECT_EQ(posix.caCertificate(-1),
+              "/opt/velmora/openssl req -config /opt/velmora/openssl.cnf -new -x509 -days -1 "
+              "-key /opt/velmora/ca.key -out /opt/velmora/ca.crt");
+    EXPECT_EQ(posix.serverKey("4096"), "/opt/velmora/openssl genrsa -des3 -out /opt/velmora/server.key 4096");
+    EXPECT_EQ(posix.serverRequest(),
+              "/opt/velmora/openssl req -config /opt/velmora/openssl.cnf -new "
+              "-key /opt/velmora/server.key -out /opt/velmora/server.csr");
+}
+
+TEST(CommandLines, ArgumentsTheInterpreterWouldSplitOrReadAreQuoted)
+{
+    const ToolCommands windows {windowsForm, "C:\\Program Files\\Velmora"};
+    EXPECT_EQ(windows.caKey("2048 & del *.*"),
+              "\"\"C:\\Program Files\\Velmora\\openssl.exe\" genrsa -des3 -out \"C:\\Program Files\\Velmora\\ca.key\" "
+              "\"2048 & del *.*\"\"");
+    const ToolCommands posix {posixForm, "/home/ann/My Apps/velmora"};
+    EXPECT_EQ(posix.caKey("2048;rm -rf ~"),
+              "'/home/ann/My Apps/velmora/openssl' genrsa -des3 -out "
+              "'/home/ann/My Apps/velmora/ca.key' '2048;rm -rf ~'");
+
+    const std::tuple<const char*, Shell, const char*> arguments[] {
+        {"it's $HOME", Shell::Posix, R"('it'\''s $HOME')"},
+        {"`id`", Shell::Posix, "'`id`'"},
+        {"/srv/證書", Shell::Posix, "/srv/證書"}, // letters of any script are plain
+        {"a\"b|c", Shell::Cmd, "\"a\"\"b|c\""},
+        {"%PATH%", Shell::Cmd, "\"%PATH%\""},
+        {"D:\\證書\\x", Shell::Cmd, "D:\\證書\\x"},
+    };
+    for (const auto& [argument, shell, quoted] : arguments)
+        EXPECT_EQ(quoteArgument(argument, shell), quoted) << argument;
+}
+
+TEST(CommandLines, DayCountIsWholeDaysBetweenTheDates)
+{
+    const std::tuple<const char*, const char*, int> cases[] {
+        {"2026/12/06", "2026/12/06", 0},   {"2026/12/06", "2026/12/07", 1},   {"2026/12/06", "2026/12/05", -1},
+        {"2027/03/01", "2028/03/01", 366}, {"2026/12/06", "2027/12/06", 365}, {"2026/1_/__", "2027/12/06", 0},
+    };
+    for (const auto& [start, end, days] : cases)
+        EXPECT_EQ(dayCount(start, end), days) << start << " " << end;
+}
+
+TEST(SigningScript, LineAndFileBytesOnBothSystems)
+{
+    const year_month_day start {year {2025}, March, day {7}}, end {year {2026}, March, day {7}};
+    const std::string windowsLine = "openssl.exe ca -config openssl.cnf -startdate 250307000000Z -enddate "
+                                    "260307235959Z -cert ca.crt -keyfile ca.key -in server.csr -out server.crt";
+    EXPECT_EQ(windowsLine.size(), 142u);
+    EXPECT_EQ(signingCommand(windowsForm, start, end), windowsLine);
+
+    velmora::testing::TestFolder folder {"script"};
+    namespace platform = velmora::platform;
+    ASSERT_TRUE(platform::writeTextLines(folder.file("UserSign.bat"), signingScriptLines(windowsForm, start, end)));
+    const std::string batch = velmora::testing::contentOf(folder.file("UserSign.bat"));
+    EXPECT_EQ(batch, "@echo off\r\n" + windowsLine + "\r\n");
+    EXPECT_EQ(batch.size(), 155u);
+
+    ASSERT_TRUE(platform::writeTextLines(folder.file("UserSign.sh"), signingScriptLines(posixForm, start, end),
+                                         platform::systemCodePage(), platform::LineEnd::Lf));
+    EXPECT_EQ(velmora::testing::contentOf(folder.file("UserSign.sh")),
+              "#!/bin/sh\ncd \"$(dirname \"$0\")\" || exit 1\n./openssl" + windowsLine.substr(11) + "\n");
+}
+
+TEST(SigningScript, YearsTheToolWouldReadACenturyOffGetFourDigits)
+{
+    const std::tuple<int, const char*> cases[] {
+        {2055, "20550307000000Z"}, {1949, "19490307000000Z"}, {2049, "490307000000Z"}, {1950, "500307000000Z"}};
+    for (const auto& [y, stamp] : cases)
+        EXPECT_EQ(signingTimestamp(year_month_day {year {y}, March, day {7}}, "000000"), stamp) << y;
+}
+
+TEST(SiteName, HostForTheCertificateAndNamesThatAreNoFolder)
+{
+    const std::tuple<const char*, const char*> hosts[] {
+        {"www.example.test:8443/app", "DNS:www.example.test"},
+        {"192.0.2.7/x", "IP:192.0.2.7"},
+        {"[2001:db8::1]:443", "IP:2001:db8::1"},
+        {"1.2.3.256", "DNS:1.2.3.256"},
+    };
+    for (const auto& [siteName, altName] : hosts)
+        EXPECT_EQ(siteHostOf(siteName).subjectAltName(), altName) << siteName;
+
+    for (const char* name : {"", ".", "..", "../x", "a/../b", "x\\..", ":8080"})
+        EXPECT_FALSE(isUsableSiteName(name)) << name;
+    for (const char* name : {"www.example.test", "a..b", "host/.well-known", "[::1]"})
+        EXPECT_TRUE(isUsableSiteName(name)) << name;
+}
+
+} // namespace
