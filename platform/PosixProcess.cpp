@@ -2,6 +2,8 @@
 
 #include <cerrno>
 #include <sys/wait.h>
+#include <system_error>
+#include <thread>
 #include <unistd.h>
 
 extern char** environ;
@@ -26,6 +28,22 @@ std::optional<pid_t> spawnProcess(const std::vector<std::string>& argv, const po
 PosixProcess::PosixProcess(pid_t pid)
     : pid_(pid)
 {
+}
+
+PosixProcess::~PosixProcess()
+{
+    if (hasEnded())
+        return;
+    // Nobody would wait for the child any more, and it would stay a zombie
+    // once it ends. A thread of its own waits for it instead, so neither this
+    // destructor nor the child is held up.
+    try {
+        std::thread([pid = pid_] {
+            while (waitpid(pid, nullptr, 0) < 0 && errno == EINTR) { }
+        }).detach();
+    } catch (const std::system_error&) {
+        // No thread to be had: a zombie is better than blocking or ending the child.
+    }
 }
 
 bool PosixProcess::hasEnded()

@@ -18,11 +18,16 @@ std::optional<pid_t> spawnProcess(const std::vector<std::string>& argv,
                                   const posix_spawnattr_t* attributes = nullptr);
 
 // A started child, looked at with waitpid without waiting. Ending it is not
-// its business: the runner waits for it however long it takes.
+// its business: the runner waits for it however long it takes. Dropped while
+// the child still runs, it leaves the child running and has it reaped once it
+// ends, so no zombie stays behind.
 class PosixProcess final : public RunningCommand
 {
 public:
     explicit PosixProcess(pid_t pid);
+    ~PosixProcess() override;
+    PosixProcess(const PosixProcess&) = delete;
+    PosixProcess& operator=(const PosixProcess&) = delete;
     bool hasEnded() override;
 
 private:
