@@ -68,46 +68,47 @@ private slots:
         QCOMPARE(u.w.font().family(), "Microsoft Sans Serif");
         QCOMPARE(u.w.font().pointSizeF(), 8.25);
         QCOMPARE(u.w.windowIcon().pixmap(32, 32).size(), QSize(32, 32)); // the drawn icon was found
-        // name, class, container, caption (or text), geometry, text colour
-        const char* rows[][6] = {
-            {"lab_Title0", "QLabel", "frmMain", "憑證強度：", "10 10 61 13", ""},
-            {"lab_Title1", "QLabel", "frmMain", "開始日期：", "10 38 61 13", ""},
-            {"lab_Title2", "QLabel", "frmMain", "使用網址：", "10 64 61 13", ""},
-            {"lab_Title3", "QLabel", "frmMain", "存放位置：", "10 90 61 13", ""},
-            {"lab_Title4", "QLabel", "frmMain", "到期日期：", "172 38 61 13", ""},
-            {"cmb_MaxLen", "QComboBox", "frmMain", "", "72 6 77 21", "blue"},
-            {"meb_StartDate", "velmora::app::MaskedDateEdit", "frmMain", "2026/12/06", "72 34 77 19", "blue"},
-            {"meb_EndDate", "velmora::app::MaskedDateEdit", "frmMain", "2027/12/06", "234 34 77 19", "blue"},
-            {"txt_URL", "QLineEdit", "frmMain", "", "72 60 293 19", "blue"},
-            {"txt_SavePath", "QLineEdit", "frmMain", "", "72 86 293 19", "blue"},
-            {"opt_Type0", "QRadioButton", "frmMain", "僅用戶端憑證", "10 116 97 13", ""},
-            {"opt_Type1", "QRadioButton", "frmMain", "包含用戶端與伺服器憑證", "114 116 155 13", ""},
-            {"fae_Main", "QGroupBox", "frmMain", "伺服器憑證請求檔", "8 138 359 145", ""},
-            {"txt_SrvReq", "QPlainTextEdit", "fae_Main", "", "6 18 347 99", "blue"},
-            {"chk_AutoReq", "QCheckBox", "fae_Main", "自動產生請求檔", "6 124 109 13", ""},
-            {"cmd_Create", "QPushButton", "frmMain", "產生 SSL 憑證", "8 292 91 29", ""},
-            {"cmd_Sign", "QPushButton", "frmMain", "已完成簽章", "100 292 91 29", ""},
-            {"cmd_Cancel", "QPushButton", "frmMain", "關閉程式", "192 292 91 29", ""},
-            {"lab_Quorvane", "QLabel", "frmMain", "Quorvane資訊", "288 300 77 13", "blue"},
-            {"lab_Status", "QLabel", "frmMain", "", "10 328 357 13", "blue"},
-        };
-        QStringList stops, walked; // the rows list the tab stops, all but labels and frames, in tab order
-        for (const auto& row : rows) {
-            if (strcmp(row[1], "QLabel") && strcmp(row[1], "QGroupBox"))
-                stops.append(row[0]);
-            QWidgetList found = u.w.findChildren<QWidget*>();
-            found.removeIf([&](QWidget* x) { return nameOf(x) != row[0]; });
-            QVERIFY2(found.size() == 1, row[0]);
-            const QWidget* x = found[0];
-            const QRect g = x->geometry();
-            // Labels paint with WindowText, entries with Text.
-            const QPalette::ColorRole role = x->inherits("QLabel") ? QPalette::WindowText : QPalette::Text;
-            QStringList actual {nameOf(x), x->metaObject()->className(), x->parentWidget()->objectName()};
-            actual << x->property(x->inherits("QGroupBox") ? "title" : "text").toString()
-                   << QString("%1 %2 %3 %4").arg(g.x()).arg(g.y()).arg(g.width()).arg(g.height())
-                   << (x->palette().color(QPalette::Active, role) == Qt::blue ? "blue" : "");
-            QCOMPARE(actual.join(" | "), QStringList(std::begin(row), std::end(row)).join(" | "));
+        // Each control once, of its class, in the window but for the two that sit in the request frame.
+        const std::pair<const char*, const char*> classes[]
+            = {{"QLabel", "lab_Title0 lab_Title1 lab_Title2 lab_Title3 lab_Title4 lab_Quorvane lab_Status"},
+               {"QComboBox", "cmb_MaxLen"},
+               {"velmora::app::MaskedDateEdit", "meb_StartDate meb_EndDate"},
+               {"QLineEdit", "txt_URL txt_SavePath"},
+               {"QRadioButton", "opt_Type0 opt_Type1"},
+               {"QGroupBox", "fae_Main"},
+               {"QPlainTextEdit", "txt_SrvReq"},
+               {"QCheckBox", "chk_AutoReq"},
+               {"QPushButton", "cmd_Create cmd_Sign cmd_Cancel"}};
+        QWidgetList controls;
+        for (const auto& [className, names] : classes) {
+            for (const QString& name : QString(names).split(' ')) {
+                QWidgetList found = u.w.findChildren<QWidget*>();
+                found.removeIf([&](QWidget* x) { return nameOf(x) != name; });
+                QVERIFY2(found.size() == 1, qPrintable(name));
+                QCOMPARE(found[0]->metaObject()->className(), className);
+                const bool inFrame = name == "txt_SrvReq" || name == "chk_AutoReq";
+                QCOMPARE(found[0]->parentWidget()->objectName(), inFrame ? "fae_Main" : "frmMain");
+                controls.append(found[0]);
+            }
         }
+        // Placed by hand: each inside its container, none covering another.
+        for (const QWidget* x : controls) {
+            QVERIFY2(x->parentWidget()->rect().contains(x->geometry()), qPrintable(nameOf(x)));
+            for (const QWidget* y : controls) {
+                const bool apart
+                    = x == y || x->parentWidget() != y->parentWidget() || !x->geometry().intersects(y->geometry());
+                QVERIFY2(apart, qPrintable(nameOf(x) + " covers " + nameOf(y)));
+            }
+        }
+        QCOMPARE(u.c.txt_SrvReq->geometry(), QRect(6, 18, 347, 99)); // relative to its frame
+        QCOMPARE(u.c.cmd_Create->text(), "產生 SSL 憑證");
+        // Entries are blue; titles keep the system's colour.
+        QCOMPARE(u.c.txt_URL->palette().color(QPalette::Active, QPalette::Text), QColor(Qt::blue));
+        QVERIFY(u.c.lab_Title[0]->palette().color(QPalette::Active, QPalette::WindowText) != QColor(Qt::blue));
+        const QStringList stops = QString("cmb_MaxLen meb_StartDate meb_EndDate txt_URL txt_SavePath opt_Type0 "
+                                          "opt_Type1 txt_SrvReq chk_AutoReq cmd_Create cmd_Sign cmd_Cancel")
+                                      .split(' ');
+        QStringList walked;
         for (QWidget* x = u.c.cmb_MaxLen; walked.size() < stops.size(); x = x->nextInFocusChain())
             if (stops.contains(nameOf(x)))
                 walked.append(nameOf(x));

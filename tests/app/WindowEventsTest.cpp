@@ -1,7 +1,6 @@
 #include "app/WindowEvents.h"
 
-#include "PtyConsole.h"
-#include "platform/ShellAndWait.h"
+#include "platform/EventWait.h"
 
 #include <QtTest>
 #include <ctime>
@@ -39,20 +38,6 @@ class WindowEventsTest : public QObject
     }
 
 private slots:
-    // The window's timers and posted events run while the runner waits: here a
-    // timer is what lets the command end.
-    void runnerDispatchesTheWindowsEvents()
-    {
-        QTemporaryDir folder;
-        const QString release = folder.filePath("release");
-        QObject context;
-        QTimer::singleShot(100, &context, [release] { QFile(release).open(QIODevice::WriteOnly); });
-        testing::PtyConsole console;
-        const std::string command = "while [ ! -e '" + release.toStdString() + "' ]; do sleep 0.01; done";
-        QVERIFY(platform::ShellAndWait("cmd.exe /c", command, console, app::dispatchWindowEvents));
-        QVERIFY(QFile::exists(release));
-    }
-
     void zeroHandlesWhatIsPendingAndReturns()
     {
         bool handled = false;
