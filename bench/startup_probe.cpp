@@ -3,6 +3,8 @@
 #include "app/FolderDialog.h"
 #include "app/FrmMain.h"
 #include "app/MessageBoxes.h"
+#include "app/WindowEvents.h"
+#include "platform/AppFolder.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -44,7 +46,10 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     velmora::app::QtMessageBoxes messageBoxes;
     velmora::app::QtFolderDialog folderDialog;
-    velmora::app::FrmMain window({messageBoxes, folderDialog, &QDate::currentDate});
+    const auto console = velmora::platform::makeSystemConsole();
+    const velmora::job::JobServices jobServices {velmora::platform::executableFolder(), *console,
+                                                 velmora::app::dispatchWindowEvents};
+    velmora::app::FrmMain window({messageBoxes, folderDialog, &QDate::currentDate, jobServices});
     FirstPaint firstPaint;
     window.installEventFilter(&firstPaint);
     window.show();

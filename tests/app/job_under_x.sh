@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# A client-only run of the real executable with its real console windows
+# (xterm) on a virtual X display: the window is filled in and pressed through
+# X, each OpenSSL step is answered in its console as a user would, and what a
+# completed run leaves behind is checked. The application folder is a copy, so
+# the build's own CA database is never touched.
+# Usage: job_under_x.sh <velmora>
+set -euo pipefail
+
+# Everything below needs the display xvfb-run makes; it runs this script again on it.
+if [ "${1:-}" != --on-display ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --on-display "$@"
+fi
+built_folder=$(dirname "$2")
+
+site=www.example.test
+pass_phrase=velmora-job-test
+work=$(mktemp -d)
+app_folder=$work/app
+save_folder=$work/save
+output_folder=$save_folder/$site
+mkdir "$app_folder" "$save_folder" "$work/home"
+
+app=
+cleanup() {
+    [ -z "$app" ] || kill "$app" 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "job_under_x: $*" >&2
+    exit 1
+}
+
+# The shipped folder, link included; a job writes its working files here.
+for name in velmora openssl openssl.cnf ca.db.index ca.db.serial; do
+    cp -P "$built_folder/$name" "$app_folder/"
+done
+
+# A fresh HOME: no settings or resources of whoever runs the tests.
+HOME=$work/home "$app_folder/velmora" &
+app=$!
+
+main=$(timeout 60 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n 1)
+[ -n "$main" ] || fail "no window named Velmora appeared"
+eval "$(xdotool getwindowgeometry --shell "$main")"
+[ "$WIDTH" = 376 ] && [ "$HEIGHT" = 350 ] || fail "expected a 376x350 window, got ${WIDTH}x${HEIGHT}"
+
+# Clicks the middle of a control given by its rectangle in the window.
+click_control() {
+    xdotool mousemove --sync --window "$main" $(($1 + $3 / 2)) $(($2 + $4 / 2)) click 1
+}
+
+# There is no window manager: the keyboard goes where it is explicitly sent.
+xdotool windowfocus --sync "$main"
+click_control 72 60 293 19 # txt_URL
+xdotool type -- "$site"
+click_control 72 86 293 19 # txt_SavePath
+xdotool type -- "$save_folder"
+click_control 8 292 91 29 # cmd_Create
+
+# Answers one step's console, found by its title (the command line), with
+# one typed line per argument, and waits until the step's console closes.
+answer_step() {
+    local title=$1 console
+    shift
+    console=$(timeout 60 xdotool search --sync --onlyvisible --name "$title" | head -n 1) || true
+    [ -n "$console" ] || fail "no console window titled like '$title' appeared"
+    xdotool windowfocus --sync "$console"
+    for line in "$@"; do
+        [ -z "$line" ] || xdotool type -- "$line"
+        xdotool key Return
+    done
+    timeout 60 bash -c "while xdotool getwindowname $console >/dev/null 2>&1; do sleep 0.1; done" \
+        || fail "the console titled like '$title' stayed open after its answers"
+}
+
+# The CA key: its pass phrase, twice.
+answer_step 'genrsa .*ca\.key' "$pass_phrase" "$pass_phrase"
+# The CA certificate: the key's pass phrase, then the seven subject fields'
+# defaults (country, state, locality, organisation, unit, common name, e-mail).
+answer_step 'req .*-x509 .*ca\.crt' "$pass_phrase" '' '' '' '' '' '' ''
+
+# The run ends with a message box, a second window with the program's title.
+box=$(timeout 60 bash -c '
+    until boxes=$(xdotool search --onlyvisible --name "^Velmora\$" | grep -vx "$1"); do sleep 0.1; done
+    echo "$boxes" | head -n 1' _ "$main") || fail "no message box appeared after the last step"
+
+for name in client.key client.crt client.cer; do
+    [ -s "$output_folder/$name" ] || fail "$output_folder/$name missing or empty"
+done
+subject=$(openssl x509 -in "$output_folder/client.crt" -noout -subject -nameopt multiline) \
+    || fail "client.crt is not a certificate"
+grep -q "commonName *= Velmora CA for $site\$" <<<"$subject" || fail "client.crt does not name the CA: $subject"
+openssl x509 -in "$output_folder/client.crt" -noout -text | grep -q 'CA:TRUE' \
+    || fail "client.crt is not a CA certificate"
+cmp -s "$output_folder/client.crt" "$output_folder/client.cer" || fail "client.cer differs from client.crt"
+# The key is the certificate's, and only the pass phrase opens it.
+! openssl pkey -in "$output_folder/client.key" -passin pass:wrong -noout 2>/dev/null \
+    || fail "client.key opens without its pass phrase"
+[ "$(openssl pkey -in "$output_folder/client.key" -passin "pass:$pass_phrase" -pubout)" \
+    = "$(openssl x509 -in "$output_folder/client.crt" -noout -pubkey)" ] \
+    || fail "client.key is not the key of client.crt"
+# Removed only once everything has been exported.
+for name in ca.key ca.crt; do
+    [ ! -e "$app_folder/$name" ] || fail "$name left in the application folder"
+done
+
+xdotool windowfocus --sync "$box"
+xdotool key Return
+timeout 30 bash -c "while xdotool getwindowname $1 >/dev/null 2>&1; do sleep 0.1; done" _ "$box" \
+    || fail "the message box did not close on Return"
+kill -0 "$app" || fail "the program ended with the job"
+echo "job_under_x: client-only run complete in $output_folder"
