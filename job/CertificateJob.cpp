@@ -154,7 +154,8 @@ private:
     bool runStep(std::string_view status, const std::string& command, std::string_view producedFile)
     {
         window_.setStatusText(std::string(status));
-        removeFile(appFolder_, producedFile);
+        if (!removeFile(appFolder_, producedFile))
+            return failedToProduce(producedFile);
         if (!platform::ShellAndWait(prefix_, command, services_.console, services_.dispatch)) {
             failure_ = std::string(texts::noConsole);
             return false;
@@ -163,10 +164,10 @@ private:
         return produced(producedFile);
     }
 
-    bool produced(std::string_view fileName)
+    bool produced(std::string_view fileName) { return findFile(appFolder_, fileName) || failedToProduce(fileName); }
+
+    bool failedToProduce(std::string_view fileName)
     {
-        if (findFile(appFolder_, fileName))
-            return true;
         failure_ = std::string(texts::stepFailedBefore) + std::string(fileName) + std::string(texts::stepFailedAfter);
         return false;
     }
@@ -175,9 +176,9 @@ private:
     {
         removeFile(appFolder_, toolFiles::serverRequest);
         services_.dispatch(std::chrono::milliseconds::zero());
-        platform::writeTextLines(commands_.pathOf(toolFiles::serverRequest), {window_.serverRequestText()},
-                                 services_.codePage);
-        return produced(toolFiles::serverRequest);
+        return platform::writeTextLines(commands_.pathOf(toolFiles::serverRequest), {window_.serverRequestText()},
+                                        services_.codePage)
+            || failedToProduce(toolFiles::serverRequest);
     }
 
     bool writeSigningScript()
@@ -194,11 +195,8 @@ private:
         const std::string path = commands_.pathOf(form_.signingScript);
         const bool posix = form_.shell == Shell::Posix;
         if (!platform::writeTextLines(path, signingScriptLines(form_, *start, *end), services_.codePage,
-                                      posix ? platform::LineEnd::Lf : platform::LineEnd::CrLf)) {
-            failure_ = std::string(texts::stepFailedBefore) + std::string(form_.signingScript)
-                + std::string(texts::stepFailedAfter);
-            return false;
-        }
+                                      posix ? platform::LineEnd::Lf : platform::LineEnd::CrLf))
+            return failedToProduce(form_.signingScript);
         if (posix) {
             std::error_code error;
             fs::permissions(pathFromUtf8(path),
