@@ -1,0 +1,278 @@
+#include "FakeJobWindow.h"
+#include "IdleWindow.h"
+#include "PtyConsole.h"
+#include "TestFolder.h"
+#include "job/CertificateJob.h"
+#include "job/JobTexts.h"
+#include "platform/ShellAndWait.h"
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <set>
+#include <sys/wait.h>
+#include <unistd.h>
+
+// The real job with the real tool and the shipped configuration: the one place
+// where the command lines, openssl.cnf, the signing script and the export have
+// to agree with each other and with what the tool really does.
+namespace {
+
+namespace fs = std::filesystem;
+namespace job = velmora::job;
+namespace platform = velmora::platform;
+namespace support = velmora::testing;
+using namespace std::chrono_literals;
+using velmora::testing::contentOf;
+using velmora::testing::PromptAnswer;
+
+const std::string passPhrase = "velmora-test";
+const std::set<std::string> shippedFiles {"openssl", "openssl.cnf", "ca.db.index", "ca.db.serial"};
+const std::set<std::string> clientFiles {"client.key", "client.crt", "client.cer"};
+const std::string tool = VELMORA_TEST_OPENSSL;
+
+std::string quoted(const fs::path& path)
+{
+    return "'" + path.string() + "'";
+}
+
+// A shell command's exit status and everything it wrote.
+struct Ran
+{
+    int status = -1;
+    std::string output;
+};
+
+Ran run(const std::string& command)
+{
+    Ran ran;
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    char buffer[4096];
+    for (std::size_t count; pipe && (count = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+        ran.output.append(buffer, count);
+    const int status = pipe ? pclose(pipe) : -1;
+    ran.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return ran;
+}
+
+std::string describe(const fs::path& certificate)
+{
+    return run(tool + " x509 -noout -subject -ext subjectAltName,basicConstraints"
+               + " -startdate -enddate -dateopt iso_8601 -in " + quoted(certificate))
+        .output;
+}
+
+std::set<std::string> namesIn(const fs::path& folder)
+{
+    std::set<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
+}
+
+fs::perms modeOf(const fs::path& path)
+{
+    return fs::status(path).permissions() & fs::perms::mask;
+}
+
+// A day as the window's masked date ('/') or as the tool prints it ('-').
+std::string dateText(std::chrono::sys_days day, char separator)
+{
+    const std::chrono::year_month_day date {day};
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d%c%02u%c%02u", static_cast<int>(date.year()), separator,
+                  static_cast<unsigned>(date.month()), separator, static_cast<unsigned>(date.day()));
+    return text;
+}
+
+class EndToEnd : public ::testing::Test
+{
+protected:
+    void SetUp() override { useAppFolder("app"); }
+
+    // A fresh application folder as the build lays it out, and a save location.
+    void useAppFolder(const std::string& name)
+    {
+        app_ = root_.path() / name;
+        save_ = root_.path() / (name + " saved");
+        fs::remove_all(app_);
+        fs::remove_all(save_);
+        fs::create_directories(app_);
+        fs::create_directories(save_);
+        for (const char* file : {"openssl.cnf", "ca.db.index", "ca.db.serial"})
+            fs::copy_file(fs::path(VELMORA_TEST_RESOURCES) / file, app_ / file);
+        fs::create_symlink(VELMORA_TEST_OPENSSL, app_ / "openssl");
+    }
+
+    FakeJobWindow makeWindow(bool clientAndServer, bool autoRequest = true, std::string request = {}) const
+    {
+        return FakeJobWindow({.startDate = dateText(today_, '/'),
+                              .endDate = dateText(aYearOn_, '/'),
+                              .url = "https://www.example.test:8443",
+                              .savePath = save_.string(),
+                              .clientAndServer = clientAndServer,
+                              .autoRequest = autoRequest,
+                              .serverRequest = std::move(request),
+                              .clientOnly = !clientAndServer});
+    }
+    fs::path output() const { return save_ / "www.example.test:8443"; }
+
+    void generate(FakeJobWindow& window, std::vector<PromptAnswer> answers = {{"pass phrase", passPhrase}})
+    {
+        support::PtyConsole console {std::move(answers)};
+        job::runGenerateJob(window, {app_.string(), console, support::sleepThrough, 3ms});
+    }
+
+    void signingFinished(FakeJobWindow& window)
+    {
+        support::PtyConsole console;
+        job::runSigningFinishedJob(window, {app_.string(), console, support::sleepThrough, 3ms});
+    }
+
+    // The user starts the script from a folder of their own.
+    void runSigningScriptElsewhere()
+    {
+        const fs::path elsewhere = root_.path() / "elsewhere";
+        fs::create_directories(elsewhere);
+        support::PtyConsole console {{{"pass phrase", passPhrase}, {"[y/n]", "y"}}};
+        ASSERT_TRUE(platform::ShellAndWait("cmd.exe /c",
+                                           "cd " + quoted(elsewhere) + " && " + quoted(app_ / "UserSign.sh"), console,
+                                           support::sleepThrough));
+        ASSERT_TRUE(fs::exists(app_ / "server.crt")) << console.transcript();
+        EXPECT_EQ(namesIn(elsewhere), std::set<std::string> {});
+    }
+
+    void expectCompleted(const FakeJobWindow& window)
+    {
+        EXPECT_EQ(window.warnings, std::vector<std::string> {});
+        ASSERT_FALSE(window.informations.empty());
+        EXPECT_EQ(window.informations.back(), job::texts::completed);
+        EXPECT_FALSE(window.busy);
+        EXPECT_EQ(window.status, "");
+    }
+
+    support::TestFolder root_ {"end-to-end"};
+    // Today in UTC: the server certificate then is valid now, as the check of
+    // its chain requires.
+    const std::chrono::sys_days today_ = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
+    const std::chrono::sys_days aYearOn_ = today_ + std::chrono::days {365};
+    fs::path app_, save_;
+};
+
+TEST_F(EndToEnd, ClientOnlyRunExportsTheCaAndLeavesOnlyTheShippedFiles)
+{
+    for (const char* appFolder : {"app", "My Apps"}) {
+        SCOPED_TRACE(appFolder);
+        useAppFolder(appFolder);
+        auto clientOnly = makeWindow(false);
+        generate(clientOnly);
+        expectCompleted(clientOnly);
+        EXPECT_EQ(namesIn(output()), clientFiles);
+        EXPECT_EQ(contentOf(output() / "client.cer"), contentOf(output() / "client.crt"));
+        EXPECT_NE(describe(output() / "client.crt").find("CA:TRUE"), std::string::npos);
+        EXPECT_EQ(modeOf(output() / "client.key"), fs::perms(0600));
+        EXPECT_EQ(namesIn(app_), shippedFiles);
+    }
+}
+
+TEST_F(EndToEnd, SignedServerSetNamesTheRequestedHostAndLeavesTheCaDatabaseAsBefore)
+{
+    const fs::path made = root_.path() / "made elsewhere.csr";
+    const Ran request = run(tool + " req -new -newkey rsa:2048 -nodes -keyout /dev/null -subj /CN=pasted.example.test"
+                            + " -addext subjectAltName=DNS:pasted.example.test -out " + quoted(made));
+    ASSERT_EQ(request.status, 0) << request.output;
+    std::string pasted = contentOf(made);
+    pasted.pop_back(); // a text box holds no line break after the last line
+    // The request the job makes for the site, and one made elsewhere and pasted.
+    for (const auto& [autoRequest, host] : {std::pair {true, "www.example.test"}, {false, "pasted.example.test"}}) {
+        SCOPED_TRACE(host);
+        useAppFolder("app");
+        auto window = makeWindow(true, autoRequest, autoRequest ? "" : pasted);
+        generate(window);
+        const std::string script = (app_ / "UserSign.sh").string(), lineBreak(job::texts::lineBreak);
+        ASSERT_EQ(window.informations,
+                  std::vector<std::string> {std::string(job::texts::handOffBefore) + lineBreak + script + lineBreak
+                                            + std::string(job::texts::handOffAfter)});
+        EXPECT_EQ(modeOf(script), fs::perms(0755));
+        EXPECT_EQ(contentOf(script).find('\r'), std::string::npos);
+        ASSERT_NO_FATAL_FAILURE(runSigningScriptElsewhere());
+        signingFinished(window);
+
+        expectCompleted(window);
+        EXPECT_EQ(namesIn(output()),
+                  (std::set<std::string> {"client.key", "client.crt", "client.cer", "server.key", "privkey.pem",
+                                          "server.csr", "server.crt", "server.cer", "01.pem"}));
+        EXPECT_EQ(contentOf(output() / "privkey.pem"), contentOf(output() / "server.key"));
+        for (const char* key : {"client.key", "server.key", "privkey.pem"})
+            EXPECT_EQ(modeOf(output() / key), fs::perms(0600)) << key;
+        if (!autoRequest) {
+            EXPECT_EQ(contentOf(output() / "server.csr"), pasted + "\r\n");
+        }
+        const Ran verified
+            = run(tool + " verify -CAfile " + quoted(output() / "client.crt") + " " + quoted(output() / "server.crt"));
+        EXPECT_EQ(verified.status, 0) << verified.output;
+        const std::string server = describe(output() / "server.crt");
+        EXPECT_NE(server.find("CN = " + std::string(host) + "\n"), std::string::npos) << server;
+        EXPECT_NE(server.find("DNS:" + std::string(host) + "\n"), std::string::npos) << server;
+        EXPECT_NE(server.find("notBefore=" + dateText(today_, '-') + " 00:00:00Z"), std::string::npos) << server;
+        EXPECT_NE(server.find("notAfter=" + dateText(aYearOn_, '-') + " 23:59:59Z"), std::string::npos) << server;
+        for (const char* file : {"ca.db.index", "ca.db.serial"})
+            EXPECT_EQ(contentOf(app_ / file), contentOf(fs::path(VELMORA_TEST_RESOURCES) / file)) << file;
+        auto kept = shippedFiles;
+        kept.insert("UserSign.sh");
+        EXPECT_EQ(namesIn(app_), kept);
+    }
+}
+
+TEST_F(EndToEnd, WrongPassPhraseForTheCaKeyStopsBeforeTheCertificate)
+{
+    auto clientOnly = makeWindow(false);
+    generate(clientOnly, {{"PEM pass phrase", passPhrase}, {"pass phrase", "not-" + passPhrase}});
+    EXPECT_EQ(clientOnly.warnings, std::vector<std::string> {"無法產生 ca.crt, 已停止產生憑證!"});
+    EXPECT_EQ(clientOnly.informations, std::vector<std::string> {});
+    EXPECT_FALSE(clientOnly.busy);
+    EXPECT_EQ(clientOnly.status, "");
+    EXPECT_EQ(namesIn(output()), std::set<std::string> {});
+}
+
+TEST_F(EndToEnd, SigningFinishedBeforeTheScriptRanKeepsTheWorkingFiles)
+{
+    auto clientAndServer = makeWindow(true);
+    generate(clientAndServer);
+    signingFinished(clientAndServer);
+    EXPECT_EQ(clientAndServer.warnings,
+              std::vector<std::string> {"找不到 server.crt, 請先執行 UserSign.sh 後再按『已完成簽章』!"});
+    for (const char* file : {"ca.key", "ca.crt", "server.key", "server.csr"})
+        EXPECT_TRUE(fs::exists(app_ / file)) << file;
+    EXPECT_EQ(namesIn(output()), std::set<std::string> {});
+}
+
+TEST_F(EndToEnd, ExportThatCannotWriteNamesWhatIsMissingAndKeepsTheSources)
+{
+    // Root ignores a folder's permissions, so there the copies are blocked by
+    // folders of the targets' names; a file inside keeps the key's target
+    // folder from going where the export removes an older key first.
+    fs::create_directories(output());
+    const bool root = geteuid() == 0;
+    if (root) {
+        for (const auto& name : clientFiles)
+            fs::create_directories(output() / name / "blocker");
+    } else {
+        fs::permissions(output(), fs::perms(0555));
+    }
+    auto clientOnly = makeWindow(false);
+    generate(clientOnly);
+    fs::permissions(output(), fs::perms(0755));
+
+    ASSERT_EQ(clientOnly.warnings.size(), 1u);
+    const std::string& warning = clientOnly.warnings.front();
+    EXPECT_TRUE(warning.starts_with("下列檔案沒有輸出到 " + output().string() + ":\r\n")) << warning;
+    for (const auto& name : clientFiles)
+        EXPECT_NE(warning.find("\r\n" + name + "\r\n"), std::string::npos) << name;
+    EXPECT_EQ(clientOnly.informations, std::vector<std::string> {});
+    for (const char* file : {"ca.key", "ca.crt"})
+        EXPECT_TRUE(fs::exists(app_ / file)) << file;
+}
+
+} // namespace
