@@ -24,12 +24,16 @@ std::string backupOf(std::string_view name)
 
 void restoreDatabase(const fs::path& appFolder, const platform::DispatchEvents& dispatch)
 {
-    const std::vector<std::string_view> databaseFiles {toolFiles::databaseIndex, toolFiles::databaseSerial};
+    const std::vector<std::string_view> databaseFiles {toolFiles::databaseIndex, toolFiles::databaseSerial,
+                                                       toolFiles::databaseAttributes};
     std::vector<std::string_view> restorable;
     for (const auto name : databaseFiles) {
         if (findFile(appFolder, backupOf(name)) && removeFile(appFolder, name))
             restorable.push_back(name);
     }
+    // Made by the signing when the folder had none before it: nothing to keep.
+    if (!findFile(appFolder, backupOf(toolFiles::databaseAttributes)))
+        removeFile(appFolder, toolFiles::databaseAttributes);
     dispatch(std::chrono::milliseconds::zero());
     for (const auto name : restorable) {
         std::error_code error;

@@ -21,6 +21,8 @@ inline constexpr std::string_view serverNotice = "server.cer";
 // before it in files with the backup suffix.
 inline constexpr std::string_view databaseIndex = "ca.db.index";
 inline constexpr std::string_view databaseSerial = "ca.db.serial";
+// The tool's own settings for the database, made by the first signing.
+inline constexpr std::string_view databaseAttributes = "ca.db.index.attr";
 inline constexpr std::string_view backupSuffix = ".old";
 
 } // namespace toolFiles

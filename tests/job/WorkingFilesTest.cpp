@@ -51,7 +51,7 @@ TEST_F(WorkingFiles, ClientAndServerRunExportsEveryFileThenLeavesOnlyTheShippedO
     put(app, shipped);
     put(app,
         {"ca.key", "ca.crt", "server.key", "server.csr", "server.crt", "server.cer", "01.pem", "X.PEM", ".rnd",
-         "ca.db.index.old", "ca.db.serial.old"});
+         "ca.db.index.old", "ca.db.serial.old", "ca.db.index.attr"});
     const auto outcome = exportFiles(app, out, clientAndServerRows(app));
     EXPECT_TRUE(outcome.complete());
     EXPECT_EQ(namesIn(out),
