@@ -183,28 +183,13 @@ TEST_F(CertificateJob, ClientOnlyRunSwitchedToTheOtherKindDuringThePauseExportsN
     EXPECT_EQ(namesIn(app), (Names {"ca.crt", "ca.key", "openssl", "openssl.cnf"}));
 }
 
-TEST_F(CertificateJob, ClientOnlyRunEndsWithTheCompletion)
+TEST_F(CertificateJob, SigningFinishedWritesTheNoticeInTheSystemCodePage)
 {
     window.onMessage = [](const FakeJobWindow& shown) {
         EXPECT_FALSE(shown.busy);
         EXPECT_EQ(shown.status, "");
     };
-    generate();
-    EXPECT_EQ(window.informations, Names {"SSL 憑證產生完成!"});
-    EXPECT_EQ(namesIn(out), (Names {"client.cer", "client.crt", "client.key"}));
-    EXPECT_EQ(namesIn(app), (Names {"openssl", "openssl.cnf"}));
-}
-
-TEST_F(CertificateJob, SigningFinishedNeedsTheSignedCertificate)
-{
-    std::ofstream(app / "ca.key") << "key";
-    signingFinished();
-    expectStoppedWith("找不到 server.crt, 請先執行 UserSign.sh 後再按『已完成簽章』!", "earlier status");
-    EXPECT_EQ(window.busyChanges, 0);
-    EXPECT_TRUE(fs::exists(app / "ca.key"));
-
-    window.warnings.clear();
-    for (const char* name : {"ca.crt", "server.key", "server.csr", "server.crt"})
+    for (const char* name : {"ca.key", "ca.crt", "server.key", "server.csr", "server.crt"})
         std::ofstream(app / name) << name;
     services.codePage = platform::big5CodePage;
     signingFinished();

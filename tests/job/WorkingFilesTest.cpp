@@ -117,17 +117,4 @@ TEST_F(WorkingFiles, TheDatabaseIsReplacedOnlyByABackupThatExists)
     EXPECT_EQ(contentOf(app / "ca.db.index"), "content of ca.db.index.old");
 }
 
-TEST_F(WorkingFiles, ClientOnlyCleanUpLeavesTheDatabaseAndScript)
-{
-    put(app, shipped);
-    put(app, {"ca.key", "ca.crt", "x.rnd", "01.pem"});
-    const auto outcome = exportFiles(app, out, clientOnlyRows());
-    ASSERT_TRUE(outcome.complete());
-    cleanUpClientOnly(app, outcome.sourcesToKeep);
-    Names expected = shipped;
-    expected.insert(expected.begin(), "01.pem");
-    expected.push_back("x.rnd");
-    EXPECT_EQ(namesIn(app), expected);
-}
-
 } // namespace
