@@ -46,18 +46,18 @@ struct Window final : job::JobWindow
     std::string startDateText() const override { return "2026/12/06"; }
     std::string endDateText() const override { return "2027/12/06"; }
     std::string urlText() const override { return "https://www.example.test"; }
-    void setUrlText(const std::string&) override {}
+    void setUrlText(const std::string&) override { }
     std::string savePathText() const override { return save; }
-    void setSavePathText(const std::string&) override {}
+    void setSavePathText(const std::string&) override { }
     bool clientAndServerSelected() const override { return server; }
     bool clientOnlySelected() const override { return !server; }
     bool autoRequestChecked() const override { return true; }
     std::string serverRequestText() const override { return {}; }
-    void setStatusText(const std::string&) override {}
-    void setFocusTo(job::InputControl) override {}
+    void setStatusText(const std::string&) override { }
+    void setFocusTo(job::InputControl) override { }
     void showWarning(const std::string& text) override { std::fprintf(stderr, "warning: %s\n", text.c_str()); }
     void showInformation(const std::string&) override { ++messages; }
-    void setBusy(bool) override {}
+    void setBusy(bool) override { }
 };
 
 double medianMs(std::vector<double> times)
