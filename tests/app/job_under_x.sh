@@ -33,6 +33,15 @@ fail() {
     exit 1
 }
 
+# Waits up to $2 seconds for window $1 to be destroyed.
+wait_until_gone() {
+    local deadline=$((SECONDS + $2))
+    while xdotool getwindowname "$1" >/dev/null 2>&1; do
+        ((SECONDS < deadline)) || return 1
+        sleep 0.1
+    done
+}
+
 # The shipped folder, link included; a job writes its working files here.
 for name in velmora openssl openssl.cnf ca.db.index ca.db.serial; do
     cp -P "$built_folder/$name" "$app_folder/"
@@ -45,7 +54,9 @@ app=$!
 main=$(timeout 60 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n 1)
 [ -n "$main" ] || fail "no window named Velmora appeared"
 eval "$(xdotool getwindowgeometry --shell "$main")"
-[ "$WIDTH" = 376 ] && [ "$HEIGHT" = 350 ] || fail "expected a 376x350 window, got ${WIDTH}x${HEIGHT}"
+if [ "$WIDTH" != 376 ] || [ "$HEIGHT" != 350 ]; then
+    fail "expected a 376x350 window, got ${WIDTH}x${HEIGHT}"
+fi
 
 # Clicks the middle of a control given by its rectangle in the window.
 click_control() {
@@ -59,6 +70,10 @@ xdotool type -- "$site"
 click_control 72 86 293 19 # txt_SavePath
 xdotool type -- "$save_folder"
 click_control 8 292 91 29 # cmd_Create
+# Off every window for the rest of the run: a key that outlives its console
+# falls to the root window, not to whatever lies under the pointer (a
+# message box, say).
+xdotool mousemove --sync 1023 767
 
 # Answers one step's console, found by its title (the command line), with
 # one typed line per argument, and waits until the step's console closes.
@@ -69,11 +84,12 @@ answer_step() {
     [ -n "$console" ] || fail "no console window titled like '$title' appeared"
     xdotool windowfocus --sync "$console"
     for line in "$@"; do
+        xdotool getwindowname "$console" >/dev/null 2>&1 \
+            || fail "the console titled like '$title' closed before all its answers: the step refused one"
         [ -z "$line" ] || xdotool type -- "$line"
         xdotool key Return
     done
-    timeout 60 bash -c "while xdotool getwindowname $console >/dev/null 2>&1; do sleep 0.1; done" \
-        || fail "the console titled like '$title' stayed open after its answers"
+    wait_until_gone "$console" 60 || fail "the console titled like '$title' stayed open after its answers"
 }
 
 # The CA key: its pass phrase, twice.
@@ -83,9 +99,12 @@ answer_step 'genrsa .*ca\.key' "$pass_phrase" "$pass_phrase"
 answer_step 'req .*-x509 .*ca\.crt' "$pass_phrase" '' '' '' '' '' '' ''
 
 # The run ends with a message box, a second window with the program's title.
-box=$(timeout 60 bash -c '
-    until boxes=$(xdotool search --onlyvisible --name "^Velmora\$" | grep -vx "$1"); do sleep 0.1; done
-    echo "$boxes" | head -n 1' _ "$main") || fail "no message box appeared after the last step"
+deadline=$((SECONDS + 60))
+until boxes=$(xdotool search --onlyvisible --name '^Velmora$' | grep -vx "$main"); do
+    ((SECONDS < deadline)) || fail "no message box appeared after the last step"
+    sleep 0.1
+done
+box=$(head -n 1 <<<"$boxes")
 
 for name in client.key client.crt client.cer; do
     [ -s "$output_folder/$name" ] || fail "$output_folder/$name missing or empty"
@@ -109,7 +128,6 @@ done
 
 xdotool windowfocus --sync "$box"
 xdotool key Return
-timeout 30 bash -c "while xdotool getwindowname $1 >/dev/null 2>&1; do sleep 0.1; done" _ "$box" \
-    || fail "the message box did not close on Return"
+wait_until_gone "$box" 30 || fail "the message box did not close on Return"
 kill -0 "$app" || fail "the program ended with the job"
 echo "job_under_x: client-only run complete in $output_folder"
