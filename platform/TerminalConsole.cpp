@@ -1,7 +1,6 @@
 #include "platform/TerminalConsole.h"
 
 #include "platform/PosixProcess.h"
-#include "platform/ShellAndWait.h"
 
 namespace velmora::platform {
 
@@ -12,9 +11,12 @@ TerminalConsole::TerminalConsole(std::vector<TerminalEmulator> candidates)
 
 std::unique_ptr<RunningCommand> TerminalConsole::start(std::string_view prefix, std::string_view command)
 {
-    // Titled with the whole line, as a Windows console shows its command.
-    const std::string title = composeCommandLine(prefix, command);
+    // Titled with the whole line that runs, as a Windows console shows its
+    // command: the shell that stands in for the Windows interpreter.
     const auto commandArgv = posixCommandArgv(prefix, command);
+    std::string title;
+    for (const auto& argument : commandArgv)
+        title += (title.empty() ? "" : " ") + argument;
     // A terminal that is missing or cannot be run fails to spawn: try the next.
     for (const auto& terminal : candidates_) {
         if (const auto pid = spawnProcess(terminalArgv(terminal, title, commandArgv)))
