@@ -1,5 +1,6 @@
 #include "job/CertificateJob.h"
 
+#include "job/BusyWindow.h"
 #include "job/CheckMessages.h"
 #include "job/CleanUp.h"
 #include "job/CommandLines.h"
@@ -7,6 +8,7 @@
 #include "job/FolderFiles.h"
 #include "job/InputChecks.h"
 #include "job/JobTexts.h"
+#include "job/KeyLength.h"
 #include "job/MaskedDate.h"
 #include "job/SigningScript.h"
 #include "job/SiteHost.h"
@@ -16,6 +18,7 @@
 #include "platform/VersionName.h"
 
 #include <filesystem>
+#include <optional>
 
 namespace velmora::job {
 
@@ -33,29 +36,19 @@ std::string caCommonName(const SiteHost& host)
     return name.size() <= 64 ? name : "Velmora CA";
 }
 
-// Keeps the window busy for as long as it lives, unless told earlier.
-class BusyWindow final
+std::string join(std::initializer_list<std::string_view> pieces)
 {
-public:
-    explicit BusyWindow(JobWindow& window)
-        : window_(window)
-    {
-        window_.setBusy(true);
-    }
-    ~BusyWindow() { release(); }
-    BusyWindow(const BusyWindow&) = delete;
-    BusyWindow& operator=(const BusyWindow&) = delete;
+    std::string text;
+    for (const auto piece : pieces)
+        text += piece;
+    return text;
+}
 
-    void release()
-    {
-        if (busy_)
-            window_.setBusy(false);
-        busy_ = false;
-    }
-
-private:
-    JobWindow& window_;
-    bool busy_ = true;
+// Why a run stopped, and where the user can mend it.
+struct Stop
+{
+    std::string message;
+    std::optional<InputControl> focus;
 };
 
 // One press of a job button, from its checks to its last message.
@@ -74,7 +67,7 @@ public:
     void generate()
     {
         const auto target = runGenerateChecks(window_, form_.separator);
-        if (!target || !toolFilesPresent())
+        if (!target || !usableOutputFolder(target->outputFolder) || !toolFilesPresent())
             return;
         const SiteHost host = siteHostOf(target->siteName);
         BusyWindow busy(window_);
@@ -90,33 +83,41 @@ public:
     void signingFinished()
     {
         const auto target = runSigningFinishedChecks(window_, form_.separator);
-        if (!target)
+        if (!target || !usableOutputFolder(target->outputFolder))
             return;
-        if (!findFile(appFolder_, toolFiles::serverCertificate)) {
-            window_.showWarning(std::string(texts::notSignedBefore) + std::string(form_.signingScript)
-                                + std::string(texts::notSignedAfter));
-            return;
-        }
+        if (!findFile(appFolder_, toolFiles::serverCertificate))
+            return window_.showWarning(join({texts::notSignedBefore, form_.signingScript, texts::notSignedAfter}));
         BusyWindow busy(window_);
         showExportStatus(target->outputFolder);
         pause();
         platform::writeTextLines(commands_.pathOf(toolFiles::serverNotice), {std::string(texts::serverNotice)},
                                  services_.codePage);
-        const fs::path outputFolder = pathFromUtf8(target->outputFolder);
-        const auto outcome = exportFiles(appFolder_, outputFolder, clientAndServerRows(appFolder_));
+        const auto outcome
+            = exportFiles(appFolder_, pathFromUtf8(target->outputFolder), clientAndServerRows(appFolder_));
         cleanUpAfterSigning(appFolder_, outcome.sourcesToKeep, services_.dispatch);
         finish(busy, outcome, target->outputFolder);
     }
 
 private:
+    // The export into the application folder itself would copy files onto
+    // themselves and the clean-up would then delete them.
+    bool usableOutputFolder(const std::string& outputFolder)
+    {
+        std::error_code error;
+        if (!fs::equivalent(pathFromUtf8(outputFolder), appFolder_, error))
+            return true;
+        window_.showWarning(std::string(messages::outputIsAppFolder));
+        window_.setFocusTo(InputControl::SavePath);
+        return false;
+    }
+
     bool toolFilesPresent()
     {
         for (const auto name : {form_.toolFile, toolFiles::configuration}) {
             const std::string path = commands_.pathOf(name);
             std::error_code error;
             if (!fs::exists(pathFromUtf8(path), error)) {
-                window_.showWarning(std::string(texts::toolMissingBefore) + path
-                                    + std::string(texts::toolMissingAfter));
+                window_.showWarning(join({texts::toolMissingBefore, path, texts::toolMissingAfter}));
                 return false;
             }
         }
@@ -127,7 +128,7 @@ private:
     {
         prefix_ = platform::GetShellPrefix(platform::GetOSName());
         const int days = dayCount(window_.startDateText(), window_.endDateText());
-        if (!runStep(texts::caKeyStatus, commands_.caKey(window_.maxLenText()), toolFiles::caKey))
+        if (!runKeyStep(texts::caKeyStatus, toolFiles::caKey))
             return false;
         pause();
         // The CA's certificate names the CA: a subject equal to the server's
@@ -139,7 +140,7 @@ private:
     bool makeServerFiles(const SiteHost& host)
     {
         pause();
-        if (!runStep(texts::serverKeyStatus, commands_.serverKey(window_.maxLenText()), toolFiles::serverKey))
+        if (!runKeyStep(texts::serverKeyStatus, toolFiles::serverKey))
             return false;
         pause();
         platform::setInheritedVariable(commonNameVariable, host.name);
@@ -149,6 +150,18 @@ private:
         return window_.autoRequestChecked() || replaceRequestWithPasted();
     }
 
+    // The length is read when the step runs and may have changed since the
+    // checks; it reaches the tool only as a length.
+    bool runKeyStep(std::string_view status, std::string_view keyFile)
+    {
+        const std::string keyLength = window_.maxLenText();
+        if (!isAcceptableKeyLength(keyLength))
+            return stopWith(std::string(messages::keyLengthInvalid), InputControl::MaxLen);
+        const std::string command
+            = keyFile == toolFiles::caKey ? commands_.caKey(keyLength) : commands_.serverKey(keyLength);
+        return runStep(status, command, keyFile);
+    }
+
     // One tool step. The file it must leave is removed first, so a file
     // from an earlier run cannot pass for its result.
     bool runStep(std::string_view status, const std::string& command, std::string_view producedFile)
@@ -156,28 +169,20 @@ private:
         window_.setStatusText(std::string(status));
         if (!removeFile(appFolder_, producedFile))
             return failedToProduce(producedFile);
-        if (!platform::ShellAndWait(prefix_, command, services_.console, services_.dispatch)) {
-            failure_ = std::string(texts::noConsole);
-            return false;
-        }
+        if (!platform::ShellAndWait(prefix_, command, services_.console, services_.dispatch))
+            return stopWith(std::string(texts::noConsole));
         services_.dispatch(std::chrono::milliseconds::zero());
-        return produced(producedFile);
-    }
-
-    bool produced(std::string_view fileName) { return findFile(appFolder_, fileName) || failedToProduce(fileName); }
-
-    bool failedToProduce(std::string_view fileName)
-    {
-        failure_ = std::string(texts::stepFailedBefore) + std::string(fileName) + std::string(texts::stepFailedAfter);
-        return false;
+        return findFile(appFolder_, producedFile) || failedToProduce(producedFile);
     }
 
     bool replaceRequestWithPasted()
     {
         removeFile(appFolder_, toolFiles::serverRequest);
         services_.dispatch(std::chrono::milliseconds::zero());
-        return platform::writeTextLines(commands_.pathOf(toolFiles::serverRequest), {window_.serverRequestText()},
-                                        services_.codePage)
+        const std::string request = window_.serverRequestText();
+        if (request.empty()) // emptied, or the automatic request turned off, since the checks
+            return stopWith(std::string(messages::serverRequestMissing), InputControl::SrvReq);
+        return platform::writeTextLines(commands_.pathOf(toolFiles::serverRequest), {request}, services_.codePage)
             || failedToProduce(toolFiles::serverRequest);
     }
 
@@ -188,14 +193,15 @@ private:
         // The dates may have changed since the checks; the script needs real ones.
         const auto start = parseMaskedDate(window_.startDateText());
         const auto end = parseMaskedDate(window_.endDateText());
-        if (!start || !end) {
-            failure_ = std::string(start ? messages::endDateInvalid : messages::startDateInvalid);
-            return false;
-        }
+        if (!start || !end)
+            return start ? stopWith(std::string(messages::endDateInvalid), InputControl::EndDate)
+                         : stopWith(std::string(messages::startDateInvalid), InputControl::StartDate);
+        // A certificate an earlier script signed must not pass for this one's.
         const std::string path = commands_.pathOf(form_.signingScript);
         const bool posix = form_.shell == Shell::Posix;
-        if (!platform::writeTextLines(path, signingScriptLines(form_, *start, *end), services_.codePage,
-                                      posix ? platform::LineEnd::Lf : platform::LineEnd::CrLf))
+        if (!removeFile(appFolder_, toolFiles::serverCertificate)
+            || !platform::writeTextLines(path, signingScriptLines(form_, *start, *end), services_.codePage,
+                                         posix ? platform::LineEnd::Lf : platform::LineEnd::CrLf))
             return failedToProduce(form_.signingScript);
         if (posix) {
             std::error_code error;
@@ -213,9 +219,9 @@ private:
     {
         busy.release();
         const std::string script = commands_.pathOf(form_.signingScript);
-        window_.setStatusText(std::string(texts::runScriptStatus) + script);
-        window_.showInformation(std::string(texts::handOffBefore) + std::string(texts::lineBreak) + script
-                                + std::string(texts::lineBreak) + std::string(texts::handOffAfter));
+        window_.setStatusText(join({texts::runScriptStatus, script}));
+        window_.showInformation(
+            join({texts::handOffBefore, texts::lineBreak, script, texts::lineBreak, texts::handOffAfter}));
     }
 
     void exportClientOnly(BusyWindow& busy, const std::string& outputFolder)
@@ -232,8 +238,7 @@ private:
 
     void showExportStatus(const std::string& outputFolder)
     {
-        window_.setStatusText(std::string(texts::exportStatusBefore) + outputFolder
-                              + std::string(texts::exportStatusAfter));
+        window_.setStatusText(join({texts::exportStatusBefore, outputFolder, texts::exportStatusAfter}));
     }
 
     void finish(BusyWindow& busy, const ExportOutcome& outcome, const std::string& outputFolder)
@@ -242,18 +247,30 @@ private:
         window_.setStatusText({});
         if (outcome.complete())
             return window_.showInformation(std::string(texts::completed));
-        const std::string lineBreak(texts::lineBreak);
-        std::string message = std::string(texts::notExportedBefore) + outputFolder + ":" + lineBreak;
+        std::string message = join({texts::notExportedBefore, outputFolder, ":", texts::lineBreak});
         for (const auto& name : outcome.missingTargets)
-            message += name + lineBreak;
-        window_.showWarning(message + std::string(texts::sourcesKeptBefore) + services_.appFolder);
+            message += join({name, texts::lineBreak});
+        window_.showWarning(join({message, texts::sourcesKeptBefore, services_.appFolder}));
+    }
+
+    bool failedToProduce(std::string_view fileName)
+    {
+        return stopWith(join({texts::stepFailedBefore, fileName, texts::stepFailedAfter}));
+    }
+
+    bool stopWith(std::string message, std::optional<InputControl> focus = std::nullopt)
+    {
+        stop_ = {std::move(message), focus};
+        return false;
     }
 
     void stop(BusyWindow& busy)
     {
         busy.release();
         window_.setStatusText({});
-        window_.showWarning(failure_);
+        window_.showWarning(stop_.message);
+        if (stop_.focus)
+            window_.setFocusTo(*stop_.focus);
     }
 
     void pause() { platform::pauseDispatchingEvents(services_.pauseLength, services_.dispatch); }
@@ -264,19 +281,32 @@ private:
     const ToolCommands commands_;
     const fs::path appFolder_;
     std::string prefix_;
-    std::string failure_;
+    Stop stop_;
 };
+
+// A file-system error the job did not foresee (a path the system cannot
+// convert, say) ends the run with a message, not the program.
+template <typename Run>
+void runGuarded(JobWindow& window, Run run)
+{
+    try {
+        run();
+    } catch (const std::exception&) {
+        window.setStatusText({});
+        window.showWarning(join({texts::stepFailedBefore, "SSL 憑證", texts::stepFailedAfter}));
+    }
+}
 
 } // namespace
 
 void runGenerateJob(JobWindow& window, const JobServices& services)
 {
-    JobRun(window, services).generate();
+    runGuarded(window, [&] { JobRun(window, services).generate(); });
 }
 
 void runSigningFinishedJob(JobWindow& window, const JobServices& services)
 {
-    JobRun(window, services).signingFinished();
+    runGuarded(window, [&] { JobRun(window, services).signingFinished(); });
 }
 
 } // namespace velmora::job

@@ -14,6 +14,7 @@ inline constexpr std::string_view urlMissing = "您沒有輸入 使用網址!";
 inline constexpr std::string_view urlInvalid = "使用網址 不是正確的網址!";
 inline constexpr std::string_view savePathMissing = "您沒有輸入 存放位置!";
 inline constexpr std::string_view serverRequestMissing = "您沒有輸入 伺服器憑證請求檔!";
+inline constexpr std::string_view outputIsAppFolder = "存放位置 不可以是程式所在的資料夾!";
 // Followed by the folder path and "!".
 inline constexpr std::string_view folderNotCreatedPrefix = "無法建立資料夾 ";
 

@@ -26,19 +26,26 @@ void restoreDatabase(const fs::path& appFolder, const platform::DispatchEvents& 
 {
     const std::vector<std::string_view> databaseFiles {toolFiles::databaseIndex, toolFiles::databaseSerial,
                                                        toolFiles::databaseAttributes};
-    std::vector<std::string_view> restorable;
+    // Only a file whose backup exists is replaced, and the backup takes its
+    // place in one rename, so no failure can leave the folder without it.
+    // Spellings in another letter case go first: they are the same file on
+    // Windows, and would stay beside the restored one elsewhere.
+    std::vector<std::pair<fs::path, fs::path>> restorable; // backup, file it becomes
     for (const auto name : databaseFiles) {
-        if (findFile(appFolder, backupOf(name)) && removeFile(appFolder, name))
-            restorable.push_back(name);
+        if (const auto backup = findFile(appFolder, backupOf(name))) {
+            const auto current = findFile(appFolder, name);
+            if (current && current->filename() != pathFromUtf8(name))
+                removeFile(appFolder, name);
+            restorable.emplace_back(*backup, appFolder / pathFromUtf8(name));
+        }
     }
     // Made by the signing when the folder had none before it: nothing to keep.
     if (!findFile(appFolder, backupOf(toolFiles::databaseAttributes)))
         removeFile(appFolder, toolFiles::databaseAttributes);
     dispatch(std::chrono::milliseconds::zero());
-    for (const auto name : restorable) {
+    for (const auto& [backup, restored] : restorable) {
         std::error_code error;
-        if (const auto backup = findFile(appFolder, backupOf(name)))
-            fs::rename(*backup, appFolder / pathFromUtf8(name), error);
+        fs::rename(backup, restored, error);
     }
 }
 

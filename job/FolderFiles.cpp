@@ -66,9 +66,13 @@ std::vector<std::string> fileNamesEndingIn(const fs::path& folder, std::string_v
 
 bool removeFile(const fs::path& folder, std::string_view name)
 {
-    const auto file = findFile(folder, name);
-    std::error_code error;
-    return !file || fs::remove(*file, error);
+    // Every spelling of the name goes, or one left over would be found instead.
+    for (auto file = findFile(folder, name); file; file = findFile(folder, name)) {
+        std::error_code error;
+        if (!fs::remove(*file, error))
+            return false;
+    }
+    return true;
 }
 
 } // namespace velmora::job

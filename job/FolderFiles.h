@@ -20,7 +20,7 @@ std::optional<std::filesystem::path> findFile(const std::filesystem::path& folde
 // letter case, sorted.
 std::vector<std::string> fileNamesEndingIn(const std::filesystem::path& folder, std::string_view suffix);
 
-// Deletes the file that findFile finds; true when there is none afterwards.
+// Deletes every file findFile would find; true when there is none afterwards.
 bool removeFile(const std::filesystem::path& folder, std::string_view name);
 
 } // namespace velmora::job

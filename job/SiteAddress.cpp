@@ -47,7 +47,8 @@ bool isUsableSiteName(std::string_view siteName)
     for (std::size_t begin = 0; begin <= siteName.size();) {
         const std::size_t end = std::min(siteName.find_first_of("/\\", begin), siteName.size());
         const std::string_view part = siteName.substr(begin, end - begin);
-        if (part == "." || part == "..")
+        // Dots alone name this folder or its parent (Windows drops trailing dots).
+        if (!part.empty() && part.find_first_not_of('.') == std::string_view::npos)
             return false;
         begin = end + 1;
     }

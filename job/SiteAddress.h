@@ -14,8 +14,8 @@ std::string trimSpaces(std::string_view text);
 std::string siteNameFromAddress(std::string_view trimmedAddress);
 
 // Whether a site name can name the output folder and a server: it has a
-// host, and no part between separators is "." or "..", which would put the
-// output into the save location itself or beside it.
+// host, and no part between separators is dots alone ("." or ".."), which
+// would put the output into the save location itself or beside it.
 bool isUsableSiteName(std::string_view siteName);
 
 // A trimmed save location without one trailing separator. A location that is

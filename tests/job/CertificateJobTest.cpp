@@ -16,18 +16,16 @@ using Names = std::vector<std::string>;
 
 namespace {
 
-// Stands in for the console and the tool: records each command with what the
-// window and the tool's environment showed then, and leaves the "-out" file
-// unless the step is told to fail.
+// Stands in for the console and the tool: records each command with the
+// tool's environment then, and leaves the "-out" file unless told to fail.
 struct FakeTool final : platform::Console, platform::RunningCommand
 {
     struct Started
     {
         std::string line;
-        bool windowBusy;
         std::string commonName, altName;
     };
-    const FakeJobWindow* window = nullptr;
+    FakeJobWindow* window = nullptr;
     std::vector<Started> started;
     int failingStep = 0; // 1-based; 0 for none
     bool noConsole = false;
@@ -37,8 +35,9 @@ struct FakeTool final : platform::Console, platform::RunningCommand
         if (noConsole)
             return nullptr;
         const auto variable = [](const char* name) { return std::string(std::getenv(name) ? std::getenv(name) : ""); };
-        started.push_back({std::string(prefix) + " " + std::string(command), window->busy,
-                           variable("VELMORA_COMMON_NAME"), variable("VELMORA_SUBJECT_ALT_NAME")});
+        started.push_back({std::string(prefix) + " " + std::string(command), variable("VELMORA_COMMON_NAME"),
+                           variable("VELMORA_SUBJECT_ALT_NAME")});
+        window->events.push_back("step");
         std::istringstream words {std::string(command)};
         for (std::string word; words >> word;)
             if (word == "-out" && words >> word && int(started.size()) != failingStep)
@@ -73,23 +72,33 @@ public:
     }
     void generate() { job::runGenerateJob(window, services); }
     void signingFinished() { job::runSigningFinishedJob(window, services); }
-    // The window is idle again, with an empty status, and showed the one warning.
-    void expectStoppedWith(const std::string& warning, const std::string& status = "")
-    {
-        EXPECT_EQ(window.warnings, Names {warning});
-        EXPECT_FALSE(window.busy);
-        EXPECT_EQ(window.status, status);
-        EXPECT_TRUE(window.informations.empty());
-    }
-
     velmora::testing::TestFolder root {"job"};
     fs::path app = root.path() / "app", save = root.path() / "save";
     FakeJobWindow window {{.savePath = save.string()}};
     FakeTool tool;
     std::function<void()> onDispatch = [] {};
-    job::JobServices services {app.string(), tool, [this](auto) { onDispatch(); }, std::chrono::milliseconds(1)};
+    // A single dispatch, or one of the many that make up a pause.
+    void dispatch(std::chrono::milliseconds longest)
+    {
+        const std::string event = longest.count() == 0 ? "dispatch" : "pause";
+        if (event == "dispatch" || window.events.empty() || window.events.back() != event)
+            window.events.push_back(event);
+        onDispatch();
+    }
+    job::JobServices services {app.string(), tool, [this](auto longest) { dispatch(longest); },
+                               std::chrono::milliseconds(1)};
     const std::string out = save.string() + "/www.example.test";
 };
+
+const Names stepEvents {"step", "dispatch", "dispatch"}; // the runner's dispatch, then the job's
+
+Names concat(std::initializer_list<Names> parts)
+{
+    Names all;
+    for (const auto& part : parts)
+        all.insert(all.end(), part.begin(), part.end());
+    return all;
+}
 
 TEST_F(CertificateJob, ClientAndServerRunHandsTheScriptToTheUser)
 {
@@ -98,7 +107,7 @@ TEST_F(CertificateJob, ClientAndServerRunHandsTheScriptToTheUser)
                  .clientAndServer = true,
                  .serverRequest = "-----BEGIN CERTIFICATE REQUEST-----\nMIIB\n-----END CERTIFICATE REQUEST-----",
                  .clientOnly = false};
-    window.onMessage = [](const FakeJobWindow& shown) { EXPECT_FALSE(shown.busy); };
+    std::ofstream(app / "server.crt") << "signed by an earlier script";
     generate();
 
     const std::string a = app.string();
@@ -110,21 +119,27 @@ TEST_F(CertificateJob, ClientAndServerRunHandsTheScriptToTheUser)
     EXPECT_EQ(tool.started[3].line,
               "cmd.exe /c " + a + "/openssl req -config " + a + "/openssl.cnf -new -key " + a + "/server.key -out " + a
                   + "/server.csr");
-    for (const auto& step : tool.started)
-        EXPECT_TRUE(step.windowBusy) << step.line;
     EXPECT_EQ(tool.started[1].commonName, "Velmora CA for www.example.test");
     EXPECT_EQ(tool.started[3].commonName, "www.example.test");
     EXPECT_EQ(tool.started[3].altName, "DNS:www.example.test");
 
     const std::string script = a + "/UserSign.sh";
-    EXPECT_EQ(window.statuses,
-              (Names {"", "正在產生用戶端憑證 Key ...", "正在產生用戶端憑證 ...", "正在產生伺服器端憑證 Key ...",
-                      "正在初始化伺服器憑證請求檔 ...", "正在產生伺服器憑證簽章指令檔 ...", "請點選執行:" + script}));
+    EXPECT_EQ(window.events,
+              concat({{"status ", "busy", "status 正在產生用戶端憑證 Key ..."},
+                      stepEvents,
+                      {"pause", "status 正在產生用戶端憑證 ..."},
+                      stepEvents,
+                      {"pause", "status 正在產生伺服器端憑證 Key ..."},
+                      stepEvents,
+                      {"pause", "status 正在初始化伺服器憑證請求檔 ..."},
+                      stepEvents,
+                      {"dispatch", "pause", "status 正在產生伺服器憑證簽章指令檔 ...", "dispatch", "pause", "idle",
+                       "status 請點選執行:" + script, "information"}}));
     EXPECT_EQ(window.informations,
               Names {"簽核伺服器憑證需要您的參與, 請點選執行:\r\n" + script + "\r\n後按『已完成簽章』來產生憑證!"});
-    EXPECT_EQ(window.busyChanges, 2);
     EXPECT_EQ(contentOf(app / "server.csr"), window.in.serverRequest + "\r\n");
     EXPECT_EQ(fs::status(script).permissions() & fs::perms::owner_exec, fs::perms::owner_exec);
+    EXPECT_FALSE(fs::exists(app / "server.crt"));
 }
 
 TEST_F(CertificateJob, AFailedStepStopsTheRunAndLeavesTheWindowIdle)
@@ -137,10 +152,26 @@ TEST_F(CertificateJob, AFailedStepStopsTheRunAndLeavesTheWindowIdle)
         std::size_t stepsRun;
     };
     const std::string a = app.string();
+    // Changes a control once the given number of steps have run.
+    const auto afterStep = [](std::size_t step, auto change) {
+        return [step, change](CertificateJob& t) {
+            t.onDispatch = [&t, step, change] {
+                if (t.tool.started.size() == step)
+                    change(t.window.in);
+            };
+        };
+    };
     const Case cases[] {
         {"tool missing", [](auto& t) { fs::remove(t.app / "openssl"); }, "找不到 " + a + "/openssl, 無法產生憑證!", 0},
         {"configuration missing", [](auto& t) { fs::remove(t.app / "openssl.cnf"); },
          "找不到 " + a + "/openssl.cnf, 無法產生憑證!", 0},
+        {"output into the application folder",
+         [](auto& t) {
+             t.window.in.url = "app";
+             t.window.in.savePath = t.root.path().string();
+             fs::create_directories(t.out);
+         },
+         "存放位置 不可以是程式所在的資料夾!", 0},
         {"no console", [](auto& t) { t.tool.noConsole = true; }, "無法開啟命令視窗, 已停止產生憑證!", 0},
         {"CA key", [](auto& t) { t.tool.failingStep = 1; }, "無法產生 ca.key, 已停止產生憑證!", 1},
         {"CA certificate, an old one left",
@@ -151,6 +182,10 @@ TEST_F(CertificateJob, AFailedStepStopsTheRunAndLeavesTheWindowIdle)
          "無法產生 ca.crt, 已停止產生憑證!", 2},
         {"server key", [](auto& t) { t.tool.failingStep = 3; }, "無法產生 server.key, 已停止產生憑證!", 3},
         {"server request", [](auto& t) { t.tool.failingStep = 4; }, "無法產生 server.csr, 已停止產生憑證!", 4},
+        {"key length changed to shell text", afterStep(2, [](WindowInputs& in) { in.maxLen = "2048 & del *.*"; }),
+         "憑證強度 必須是 512 到 16384 之間的數字!", 2},
+        {"automatic request turned off, no request pasted",
+         afterStep(4, [](WindowInputs& in) { in.autoRequest = false; }), "您沒有輸入 伺服器憑證請求檔!", 4},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.label);
@@ -158,9 +193,13 @@ TEST_F(CertificateJob, AFailedStepStopsTheRunAndLeavesTheWindowIdle)
         window = FakeJobWindow({.savePath = save.string(), .clientAndServer = true, .autoRequest = true});
         tool = FakeTool {};
         tool.window = &window;
+        onDispatch = [] {};
         c.arrange(*this);
         generate();
-        expectStoppedWith(c.warning);
+        EXPECT_EQ(window.warnings, Names {c.warning});
+        EXPECT_FALSE(window.busy);
+        EXPECT_EQ(window.status, "");
+        EXPECT_TRUE(window.informations.empty());
         EXPECT_EQ(tool.started.size(), c.stepsRun);
         EXPECT_TRUE(namesIn(out).empty());
         EXPECT_FALSE(fs::exists(app / "UserSign.sh"));
@@ -177,22 +216,27 @@ TEST_F(CertificateJob, ClientOnlyRunSwitchedToTheOtherKindDuringThePauseExportsN
         }
     };
     generate();
-    EXPECT_EQ(tool.started.size(), 2u);
-    expectStoppedWith("下列檔案沒有輸出到 " + out + ":\r\nclient.key\r\nclient.crt\r\nclient.cer\r\n原始檔案仍保留在 "
-                      + app.string());
+    EXPECT_EQ(window.events,
+              concat({{"status ", "busy", "status 正在產生用戶端憑證 Key ..."},
+                      stepEvents,
+                      {"pause", "status 正在產生用戶端憑證 ..."},
+                      stepEvents,
+                      {"status 輸出憑證到 " + out + " 中, 請稍後 ...", "pause", "idle", "status ", "warning"}}));
+    EXPECT_EQ(window.warnings,
+              Names {"下列檔案沒有輸出到 " + out + ":\r\nclient.key\r\nclient.crt\r\nclient.cer\r\n原始檔案仍保留在 "
+                     + app.string()});
     EXPECT_EQ(namesIn(app), (Names {"ca.crt", "ca.key", "openssl", "openssl.cnf"}));
 }
 
 TEST_F(CertificateJob, SigningFinishedWritesTheNoticeInTheSystemCodePage)
 {
-    window.onMessage = [](const FakeJobWindow& shown) {
-        EXPECT_FALSE(shown.busy);
-        EXPECT_EQ(shown.status, "");
-    };
     for (const char* name : {"ca.key", "ca.crt", "server.key", "server.csr", "server.crt"})
         std::ofstream(app / name) << name;
     services.codePage = platform::big5CodePage;
     signingFinished();
+    EXPECT_EQ(window.events,
+              (Names {"busy", "status 輸出憑證到 " + out + " 中, 請稍後 ...", "pause", "dispatch", "idle", "status ",
+                      "information"}));
     EXPECT_EQ(window.informations, Names {"SSL 憑證產生完成!"});
     EXPECT_EQ(fs::file_size(fs::path(out) / "server.cer"), 85u); // 83 bytes of Big5 text and CR LF
     EXPECT_EQ(namesIn(app), (Names {"openssl", "openssl.cnf"}));

@@ -93,8 +93,11 @@ TEST(SigningScript, LineAndFileBytesOnBothSystems)
 
 TEST(SigningScript, YearsTheToolWouldReadACenturyOffGetFourDigits)
 {
-    const std::tuple<int, const char*> cases[] {
-        {2055, "20550307000000Z"}, {1949, "19490307000000Z"}, {2049, "490307000000Z"}, {1950, "500307000000Z"}};
+    const std::tuple<int, const char*> cases[] {{2055, "20550307000000Z"},
+                                                {1949, "19490307000000Z"},
+                                                {2049, "490307000000Z"},
+                                                {2050, "20500307000000Z"},
+                                                {1950, "500307000000Z"}};
     for (const auto& [y, stamp] : cases)
         EXPECT_EQ(signingTimestamp(year_month_day {year {y}, March, day {7}}, "000000"), stamp) << y;
 }
@@ -110,7 +113,7 @@ TEST(SiteName, HostForTheCertificateAndNamesThatAreNoFolder)
     for (const auto& [siteName, altName] : hosts)
         EXPECT_EQ(siteHostOf(siteName).subjectAltName(), altName) << siteName;
 
-    for (const char* name : {"", ".", "..", "../x", "a/../b", "x\\..", ":8080"})
+    for (const char* name : {"", ".", "..", "...", "../x", "a/../b", "x\\..", ":8080"})
         EXPECT_FALSE(isUsableSiteName(name)) << name;
     for (const char* name : {"www.example.test", "a..b", "host/.well-known", "[::1]"})
         EXPECT_TRUE(isUsableSiteName(name)) << name;

@@ -30,12 +30,13 @@ struct FakeJobWindow final : velmora::job::JobWindow
 
     WindowInputs in;
     std::string status = "earlier status";
-    std::vector<std::string> statuses; // every status set, in order
+    // What the user saw happen, in order: "status <text>", "busy", "idle",
+    // "warning", "information"; tests add their own (steps, pauses).
+    std::vector<std::string> events;
     std::vector<std::string> warnings;
     std::vector<std::string> informations;
     std::vector<velmora::job::InputControl> focused;
     bool busy = false;
-    int busyChanges = 0;
     // Runs when a message is shown, with the window as the user sees it then.
     std::function<void(const FakeJobWindow&)> onMessage = [](const FakeJobWindow&) {};
 
@@ -53,22 +54,24 @@ struct FakeJobWindow final : velmora::job::JobWindow
     void setStatusText(const std::string& text) override
     {
         status = text;
-        statuses.push_back(text);
+        events.push_back("status " + text);
     }
     void setFocusTo(velmora::job::InputControl control) override { focused.push_back(control); }
     void showWarning(const std::string& text) override
     {
         onMessage(*this);
+        events.push_back("warning");
         warnings.push_back(text);
     }
     void showInformation(const std::string& text) override
     {
         onMessage(*this);
+        events.push_back("information");
         informations.push_back(text);
     }
     void setBusy(bool isBusy) override
     {
         busy = isBusy;
-        ++busyChanges;
+        events.push_back(isBusy ? "busy" : "idle");
     }
 };

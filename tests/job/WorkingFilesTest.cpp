@@ -101,8 +101,8 @@ TEST_F(WorkingFiles, TheDatabaseIsReplacedOnlyByABackupThatExists)
     const Case cases[] {
         {"no backups: a second press", {"ca.db.index", "ca.db.serial"}, {"ca.db.index", "ca.db.serial"}},
         {"index backup only", {"ca.db.index", "ca.db.index.old", "ca.db.serial"}, {"ca.db.index", "ca.db.serial"}},
-        {"index in other letter case",
-         {"ca.db.Index", "ca.db.index.old", "ca.db.serial"},
+        {"index in other letter cases",
+         {"ca.db.Index", "CA.DB.INDEX", "ca.db.index.old", "ca.db.serial"},
          {"ca.db.index", "ca.db.serial"}},
     };
     for (const auto& c : cases) {
