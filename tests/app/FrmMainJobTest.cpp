@@ -1,4 +1,5 @@
 // A job pressed in the real window: what the user can and cannot do while it waits.
+#include "FakeCommand.h"
 #include "app/FolderDialog.h"
 #include "app/FrmMain.h"
 #include "app/MessageBoxes.h"
@@ -19,15 +20,6 @@ struct HeldTool final : platform::Console
     bool released = false;
     int steps = 0;
     std::function<void()> onStart = [] {};
-    struct Process final : platform::RunningCommand
-    {
-        explicit Process(HeldTool& tool)
-            : tool(tool)
-        {
-        }
-        bool hasEnded() override { return tool.released; }
-        HeldTool& tool;
-    };
     std::unique_ptr<platform::RunningCommand> start(std::string_view, std::string_view command) override
     {
         std::istringstream words {std::string(command)};
@@ -37,7 +29,7 @@ struct HeldTool final : platform::Console
         ++steps;
         released = false;
         onStart();
-        return std::make_unique<Process>(*this);
+        return std::make_unique<velmora::testing::CommandUntil>([this] { return released; });
     }
 };
 

@@ -93,13 +93,12 @@ TEST(SigningScript, LineAndFileBytesOnBothSystems)
 
 TEST(SigningScript, YearsTheToolWouldReadACenturyOffGetFourDigits)
 {
-    const std::tuple<int, const char*> cases[] {{2055, "20550307000000Z"},
-                                                {1949, "19490307000000Z"},
-                                                {2049, "490307000000Z"},
-                                                {2050, "20500307000000Z"},
-                                                {1950, "500307000000Z"}};
-    for (const auto& [y, stamp] : cases)
-        EXPECT_EQ(signingTimestamp(year_month_day {year {y}, March, day {7}}, "000000"), stamp) << y;
+    std::vector<std::string> stamps;
+    for (int y : {2055, 1949, 2049, 2050, 1950})
+        stamps.push_back(signingTimestamp(year_month_day {year {y}, March, day {7}}, "000000"));
+    EXPECT_EQ(stamps,
+              (std::vector<std::string> {"20550307000000Z", "19490307000000Z", "490307000000Z", "20500307000000Z",
+                                         "500307000000Z"}));
 }
 
 TEST(SiteName, HostForTheCertificateAndNamesThatAreNoFolder)

@@ -8,9 +8,8 @@
 
 #include <chrono>
 #include <cstdio>
-#include <filesystem>
+#include <ctime>
 #include <gtest/gtest.h>
-#include <set>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -25,11 +24,13 @@ namespace platform = velmora::platform;
 namespace support = velmora::testing;
 using namespace std::chrono_literals;
 using velmora::testing::contentOf;
+using velmora::testing::namesIn;
 using velmora::testing::PromptAnswer;
+using Names = std::set<std::string>;
 
 const std::string passPhrase = "velmora-test";
-const std::set<std::string> shippedFiles {"openssl", "openssl.cnf", "ca.db.index", "ca.db.serial"};
-const std::set<std::string> clientFiles {"client.key", "client.crt", "client.cer"};
+const Names shippedFiles {"openssl", "openssl.cnf", "ca.db.index", "ca.db.serial"};
+const Names clientFiles {"client.key", "client.crt", "client.cer"};
 const std::string tool = VELMORA_TEST_OPENSSL;
 
 std::string quoted(const fs::path& path)
@@ -37,38 +38,22 @@ std::string quoted(const fs::path& path)
     return "'" + path.string() + "'";
 }
 
-// A shell command's exit status and everything it wrote.
-struct Ran
+// A shell command's exit status (-1 when it did not exit) and all it wrote.
+std::pair<int, std::string> run(const std::string& command)
 {
-    int status = -1;
     std::string output;
-};
-
-Ran run(const std::string& command)
-{
-    Ran ran;
     FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    char buffer[4096];
-    for (std::size_t count; pipe && (count = fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        ran.output.append(buffer, count);
+    for (int c; pipe && (c = std::fgetc(pipe)) != EOF;)
+        output += static_cast<char>(c);
     const int status = pipe ? pclose(pipe) : -1;
-    ran.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return ran;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
 }
 
 std::string describe(const fs::path& certificate)
 {
     return run(tool + " x509 -noout -subject -ext subjectAltName,basicConstraints"
                + " -startdate -enddate -dateopt iso_8601 -in " + quoted(certificate))
-        .output;
-}
-
-std::set<std::string> namesIn(const fs::path& folder)
-{
-    std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder))
-        names.insert(entry.path().filename().string());
-    return names;
+        .second;
 }
 
 fs::perms modeOf(const fs::path& path)
@@ -79,10 +64,10 @@ fs::perms modeOf(const fs::path& path)
 // A day as the window's masked date ('/') or as the tool prints it ('-').
 std::string dateText(std::chrono::sys_days day, char separator)
 {
-    const std::chrono::year_month_day date {day};
+    const std::time_t time = std::chrono::system_clock::to_time_t(day);
     char text[16];
-    std::snprintf(text, sizeof text, "%04d%c%02u%c%02u", static_cast<int>(date.year()), separator,
-                  static_cast<unsigned>(date.month()), separator, static_cast<unsigned>(date.day()));
+    std::strftime(text, sizeof text, ("%Y" + std::string {separator} + "%m" + separator + "%d").c_str(),
+                  std::gmtime(&time));
     return text;
 }
 
@@ -123,7 +108,6 @@ protected:
         support::PtyConsole console {std::move(answers)};
         job::runGenerateJob(window, {app_.string(), console, support::sleepThrough, 3ms});
     }
-
     void signingFinished(FakeJobWindow& window)
     {
         support::PtyConsole console;
@@ -140,7 +124,7 @@ protected:
                                            "cd " + quoted(elsewhere) + " && " + quoted(app_ / "UserSign.sh"), console,
                                            support::sleepThrough));
         ASSERT_TRUE(fs::exists(app_ / "server.crt")) << console.transcript();
-        EXPECT_EQ(namesIn(elsewhere), std::set<std::string> {});
+        EXPECT_EQ(namesIn(elsewhere), Names {});
     }
 
     void expectCompleted(const FakeJobWindow& window)
@@ -179,9 +163,10 @@ TEST_F(EndToEnd, ClientOnlyRunExportsTheCaAndLeavesOnlyTheShippedFiles)
 TEST_F(EndToEnd, SignedServerSetNamesTheRequestedHostAndLeavesTheCaDatabaseAsBefore)
 {
     const fs::path made = root_.path() / "made elsewhere.csr";
-    const Ran request = run(tool + " req -new -newkey rsa:2048 -nodes -keyout /dev/null -subj /CN=pasted.example.test"
-                            + " -addext subjectAltName=DNS:pasted.example.test -out " + quoted(made));
-    ASSERT_EQ(request.status, 0) << request.output;
+    const auto [status, printed] = run(tool + " req -new -newkey rsa:2048 -nodes -keyout /dev/null"
+                                       + " -subj /CN=pasted.example.test -addext subjectAltName=DNS:pasted.example.test"
+                                       + " -out " + quoted(made));
+    ASSERT_EQ(status, 0) << printed;
     std::string pasted = contentOf(made);
     pasted.pop_back(); // a text box holds no line break after the last line
     // The request the job makes for the site, and one made elsewhere and pasted.
@@ -201,17 +186,17 @@ TEST_F(EndToEnd, SignedServerSetNamesTheRequestedHostAndLeavesTheCaDatabaseAsBef
 
         expectCompleted(window);
         EXPECT_EQ(namesIn(output()),
-                  (std::set<std::string> {"client.key", "client.crt", "client.cer", "server.key", "privkey.pem",
-                                          "server.csr", "server.crt", "server.cer", "01.pem"}));
+                  (Names {"client.key", "client.crt", "client.cer", "server.key", "privkey.pem", "server.csr",
+                          "server.crt", "server.cer", "01.pem"}));
         EXPECT_EQ(contentOf(output() / "privkey.pem"), contentOf(output() / "server.key"));
         for (const char* key : {"client.key", "server.key", "privkey.pem"})
             EXPECT_EQ(modeOf(output() / key), fs::perms(0600)) << key;
         if (!autoRequest) {
             EXPECT_EQ(contentOf(output() / "server.csr"), pasted + "\r\n");
         }
-        const Ran verified
+        const auto [verified, why]
             = run(tool + " verify -CAfile " + quoted(output() / "client.crt") + " " + quoted(output() / "server.crt"));
-        EXPECT_EQ(verified.status, 0) << verified.output;
+        EXPECT_EQ(verified, 0) << why;
         const std::string server = describe(output() / "server.crt");
         EXPECT_NE(server.find("CN = " + std::string(host) + "\n"), std::string::npos) << server;
         EXPECT_NE(server.find("DNS:" + std::string(host) + "\n"), std::string::npos) << server;
@@ -233,7 +218,7 @@ TEST_F(EndToEnd, WrongPassPhraseForTheCaKeyStopsBeforeTheCertificate)
     EXPECT_EQ(clientOnly.informations, std::vector<std::string> {});
     EXPECT_FALSE(clientOnly.busy);
     EXPECT_EQ(clientOnly.status, "");
-    EXPECT_EQ(namesIn(output()), std::set<std::string> {});
+    EXPECT_EQ(namesIn(output()), Names {});
 }
 
 TEST_F(EndToEnd, SigningFinishedBeforeTheScriptRanKeepsTheWorkingFiles)
@@ -245,7 +230,7 @@ TEST_F(EndToEnd, SigningFinishedBeforeTheScriptRanKeepsTheWorkingFiles)
               std::vector<std::string> {"找不到 server.crt, 請先執行 UserSign.sh 後再按『已完成簽章』!"});
     for (const char* file : {"ca.key", "ca.crt", "server.key", "server.csr"})
         EXPECT_TRUE(fs::exists(app_ / file)) << file;
-    EXPECT_EQ(namesIn(output()), std::set<std::string> {});
+    EXPECT_EQ(namesIn(output()), Names {});
 }
 
 TEST_F(EndToEnd, ExportThatCannotWriteNamesWhatIsMissingAndKeepsTheSources)

@@ -2,7 +2,6 @@
 
 #include "job/JobWindow.h"
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,8 +36,6 @@ struct FakeJobWindow final : velmora::job::JobWindow
     std::vector<std::string> informations;
     std::vector<velmora::job::InputControl> focused;
     bool busy = false;
-    // Runs when a message is shown, with the window as the user sees it then.
-    std::function<void(const FakeJobWindow&)> onMessage = [](const FakeJobWindow&) {};
 
     std::string maxLenText() const override { return in.maxLen; }
     std::string startDateText() const override { return in.startDate; }
@@ -59,13 +56,11 @@ struct FakeJobWindow final : velmora::job::JobWindow
     void setFocusTo(velmora::job::InputControl control) override { focused.push_back(control); }
     void showWarning(const std::string& text) override
     {
-        onMessage(*this);
         events.push_back("warning");
         warnings.push_back(text);
     }
     void showInformation(const std::string& text) override
     {
-        onMessage(*this);
         events.push_back("information");
         informations.push_back(text);
     }

@@ -1,12 +1,11 @@
 #include "job/InputChecks.h"
 
 #include "FakeJobWindow.h"
+#include "TestFolder.h"
 #include "job/CheckMessages.h"
 
-#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 namespace messages = velmora::job::messages;
@@ -21,14 +20,6 @@ const std::string empty = "____/__/__";
 class InputChecks : public testing::Test
 {
 protected:
-    void SetUp() override
-    {
-        root = fs::temp_directory_path() / ("velmora-checks-" + std::to_string(getpid()));
-        fs::remove_all(root);
-        fs::create_directories(root);
-    }
-    void TearDown() override { fs::remove_all(root); }
-
     // The inputs with the save location in this test's own folder.
     FakeJobWindow windowWith(WindowInputs inputs) const
     {
@@ -36,54 +27,35 @@ protected:
         return FakeJobWindow(inputs);
     }
 
-    fs::path root;
+    velmora::testing::TestFolder folder {"checks"};
+    const fs::path root = folder.path();
 };
 
-struct Failure
-{
-    const char* name;
-    WindowInputs inputs;
-    std::string_view message;
-    InputControl focus;
-};
-
+// The order of the checks and the focus each failure gives; the key length
+// and site-name rules themselves are the job-values and command-line tests'.
 TEST_F(InputChecks, GenerateReportsOnlyTheFirstFailingInput)
 {
-    const Failure failures[] {
-        {"both dates empty",
-         {.startDate = empty, .endDate = empty},
-         messages::startDateMissing,
-         InputControl::StartDate},
-        {"end date empty", {.endDate = empty}, messages::endDateMissing, InputControl::EndDate},
-        {"start half typed",
-         {.startDate = "2026/1_/__", .endDate = empty},
-         messages::endDateMissing,
-         InputControl::EndDate},
-        {"start half typed, end set", {.startDate = "2026/1_/__"}, messages::startDateInvalid, InputControl::StartDate},
-        {"start impossible", {.startDate = "2026/02/30"}, messages::startDateInvalid, InputControl::StartDate},
-        {"end impossible", {.endDate = "2027/02/29"}, messages::endDateInvalid, InputControl::EndDate},
-        {"end equals start", {.endDate = "2026/12/06"}, messages::endDateNotAfterStart, InputControl::EndDate},
-        {"end before start",
-         {.maxLen = "x", .endDate = "2026/12/05"},
-         messages::endDateNotAfterStart,
-         InputControl::EndDate},
-        {"key length too short", {.maxLen = "511"}, messages::keyLengthInvalid, InputControl::MaxLen},
-        {"key length with shell text",
-         {.maxLen = "2048 & del *.*", .url = ""},
-         messages::keyLengthInvalid,
-         InputControl::MaxLen},
-        {"address blank", {.url = "   "}, messages::urlMissing, InputControl::Url},
-        {"no site name", {.url = "http://"}, messages::urlInvalid, InputControl::Url},
-        {"the save location's parent", {.url = "https://.."}, messages::urlInvalid, InputControl::Url},
-        {"the save location itself", {.url = " . "}, messages::urlInvalid, InputControl::Url},
-        {"request missing", {.clientAndServer = true}, messages::serverRequestMissing, InputControl::SrvReq},
+    using namespace messages;
+    using enum InputControl;
+    const std::tuple<const char*, WindowInputs, std::string_view, InputControl> failures[] {
+        {"both dates empty", {.startDate = empty, .endDate = empty}, startDateMissing, StartDate},
+        {"end date empty", {.endDate = empty}, endDateMissing, EndDate},
+        {"start half typed", {.startDate = "2026/1_/__", .endDate = empty}, endDateMissing, EndDate},
+        {"start half typed, end set", {.startDate = "2026/1_/__"}, startDateInvalid, StartDate},
+        {"end impossible", {.endDate = "2027/02/29"}, endDateInvalid, EndDate},
+        {"end equals start", {.endDate = "2026/12/06"}, endDateNotAfterStart, EndDate},
+        {"end before start", {.maxLen = "x", .endDate = "2026/12/05"}, endDateNotAfterStart, EndDate},
+        {"key length with shell text", {.maxLen = "2048 & del *.*", .url = ""}, keyLengthInvalid, MaxLen},
+        {"address blank", {.url = "   "}, urlMissing, Url},
+        {"the save location itself", {.url = " . "}, urlInvalid, Url},
+        {"request missing", {.clientAndServer = true}, serverRequestMissing, SrvReq},
     };
-    for (const auto& failure : failures) {
-        SCOPED_TRACE(failure.name);
-        auto window = windowWith(failure.inputs);
+    for (const auto& [name, inputs, message, focus] : failures) {
+        SCOPED_TRACE(name);
+        auto window = windowWith(inputs);
         EXPECT_FALSE(runGenerateChecks(window, '/'));
-        EXPECT_EQ(window.warnings, std::vector<std::string> {std::string(failure.message)});
-        EXPECT_EQ(window.focused, std::vector<InputControl> {failure.focus});
+        EXPECT_EQ(window.warnings, std::vector<std::string> {std::string(message)});
+        EXPECT_EQ(window.focused, std::vector<InputControl> {focus});
         EXPECT_EQ(window.status, "");
     }
 }
@@ -119,23 +91,19 @@ TEST_F(InputChecks, SigningFinishedLooksAtAddressAndLocationOnly)
 
 TEST_F(InputChecks, TidyTheBoxesAndMakeTheOutputFolder)
 {
-    struct Case
-    {
-        std::string url, savePathSuffix, tidiedUrl, tidiedSuffix, siteName;
-    };
-    const Case cases[] {
-        {"  HTTPS://Www.Example.Test  ", "", "HTTPS://Www.Example.Test", "", "www.example.test"},
-        {"http://https://host", "/ ", "http://https://host", "", "host"},
+    // The address and the save location after the test's folder, as typed and as tidied; the site name.
+    const std::tuple<const char*, const char*, const char*, const char*, const char*> cases[] {
+        {"  HTTPS://Www.Example.Test  ", "/ ", "HTTPS://Www.Example.Test", "", "www.example.test"},
         {"Host.Test", "//", "Host.Test", "/", "host.test"}, // only one separator goes
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.url);
-        auto window = windowWith({.url = c.url, .savePath = c.savePathSuffix});
+    for (const auto& [url, savePath, tidiedUrl, tidiedSavePath, siteName] : cases) {
+        SCOPED_TRACE(url);
+        auto window = windowWith({.url = url, .savePath = savePath});
         const auto target = runSigningFinishedChecks(window, '/');
-        EXPECT_EQ(window.in.url, c.tidiedUrl);
-        EXPECT_EQ(window.in.savePath, root.string() + c.tidiedSuffix);
+        EXPECT_EQ(window.in.url, tidiedUrl);
+        EXPECT_EQ(window.in.savePath, root.string() + tidiedSavePath);
         ASSERT_TRUE(target);
-        EXPECT_EQ(target->outputFolder, window.in.savePath + "/" + c.siteName);
+        EXPECT_EQ(target->outputFolder, window.in.savePath + "/" + siteName);
         EXPECT_TRUE(fs::is_directory(target->outputFolder));
     }
 }
@@ -143,20 +111,17 @@ TEST_F(InputChecks, TidyTheBoxesAndMakeTheOutputFolder)
 TEST_F(InputChecks, AnOutputFolderThatCannotBeMadeStopsBothHandlers)
 {
     std::ofstream(root / "taken.test") << "a file, not a folder";
-    struct Case
-    {
-        std::string url, savePathSuffix, folderSuffix;
-    };
-    const Case cases[] {
+    // The address, the save location after the test's folder, and the folder that cannot be made.
+    const std::tuple<const char*, const char*, const char*> cases[] {
         {"www.example.test", "/missing", "/missing/www.example.test"}, // the parent is never made
         {"FTP://Files.Test", "", "/ftp://files.test"}, // another scheme nests the name
         {"taken.test", "", "/taken.test"}, // a file is no folder
     };
-    for (const auto& c : cases) {
+    for (const auto& [url, savePath, folderSuffix] : cases) {
         for (bool generate : {true, false}) {
-            auto window = windowWith({.url = c.url, .savePath = c.savePathSuffix, .clientAndServer = true});
+            auto window = windowWith({.url = url, .savePath = savePath, .clientAndServer = true});
             EXPECT_FALSE(generate ? runGenerateChecks(window, '/') : runSigningFinishedChecks(window, '/'));
-            const std::string folder = root.string() + c.folderSuffix;
+            const std::string folder = root.string() + folderSuffix;
             EXPECT_EQ(window.warnings,
                       std::vector<std::string> {std::string(messages::folderNotCreatedPrefix) + folder + "!"});
             EXPECT_EQ(window.focused, std::vector<InputControl> {InputControl::SavePath});

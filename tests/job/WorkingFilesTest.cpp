@@ -2,14 +2,14 @@
 #include "job/CleanUp.h"
 #include "job/Export.h"
 
-#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 
 using namespace velmora::job;
 namespace fs = std::filesystem;
 using velmora::testing::contentOf;
-using Names = std::vector<std::string>;
+using velmora::testing::namesIn;
+using Names = std::set<std::string>;
 
 namespace {
 
@@ -21,18 +21,10 @@ protected:
         fs::create_directories(app);
         fs::create_directories(out);
     }
-    void put(const fs::path& folder, const Names& names)
+    static void put(const fs::path& folder, const Names& names)
     {
         for (const auto& name : names)
             std::ofstream(folder / name) << "content of " << name;
-    }
-    static Names namesIn(const fs::path& folder)
-    {
-        Names names;
-        for (const auto& entry : fs::directory_iterator(folder))
-            names.push_back(entry.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
     }
     void cleanUpAfterSigning(const std::set<std::string>& keep = {})
     {
@@ -46,26 +38,21 @@ protected:
 
 const Names shipped {"UserSign.sh", "ca.db.index", "ca.db.serial", "openssl", "openssl.cnf"};
 
-TEST_F(WorkingFiles, ClientAndServerRunExportsEveryFileThenLeavesOnlyTheShippedOnes)
+// The end-to-end test checks the usual files, their modes and the restored
+// database; here the names the tool's runs seldom leave.
+TEST_F(WorkingFiles, ClientAndServerRunExportsEveryPemFileThenLeavesOnlyTheShippedOnes)
 {
     put(app, shipped);
     put(app,
         {"ca.key", "ca.crt", "server.key", "server.csr", "server.crt", "server.cer", "01.pem", "X.PEM", ".rnd",
          "ca.db.index.old", "ca.db.serial.old", "ca.db.index.attr"});
-    const auto outcome = exportFiles(app, out, clientAndServerRows(app));
-    EXPECT_TRUE(outcome.complete());
+    EXPECT_TRUE(exportFiles(app, out, clientAndServerRows(app)).complete());
     EXPECT_EQ(namesIn(out),
               (Names {"01.pem", "X.PEM", "client.cer", "client.crt", "client.key", "privkey.pem", "server.cer",
                       "server.crt", "server.csr", "server.key"}));
     EXPECT_EQ(contentOf(out / "client.cer"), "content of ca.crt");
-    EXPECT_EQ(contentOf(out / "privkey.pem"), "content of server.key");
-    for (const char* key : {"client.key", "server.key", "privkey.pem"})
-        EXPECT_EQ(fs::status(out / key).permissions(), fs::perms::owner_read | fs::perms::owner_write) << key;
-
     cleanUpAfterSigning();
     EXPECT_EQ(namesIn(app), shipped);
-    EXPECT_EQ(contentOf(app / "ca.db.index"), "content of ca.db.index.old");
-    EXPECT_EQ(contentOf(app / "ca.db.serial"), "content of ca.db.serial.old");
     EXPECT_EQ(dispatches, 1);
 }
 
@@ -76,7 +63,7 @@ TEST_F(WorkingFiles, AFileWhoseCopyFailedStaysAndIsReported)
     fs::permissions(out / "client.key", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     fs::create_directory(out / "client.cer"); // a target nothing can replace, also for root
     const auto outcome = exportFiles(app, out, clientAndServerRows(app));
-    EXPECT_EQ(outcome.missingTargets, Names {"client.cer"});
+    EXPECT_EQ(outcome.missingTargets, std::vector<std::string> {"client.cer"});
     EXPECT_EQ(fs::status(out / "client.key").permissions(), fs::perms::owner_read | fs::perms::owner_write);
 
     cleanUpAfterSigning(outcome.sourcesToKeep);
@@ -85,33 +72,26 @@ TEST_F(WorkingFiles, AFileWhoseCopyFailedStaysAndIsReported)
     fs::remove(app / "ca.crt");
     put(app, {"ca.key"});
     const auto clientOnly = exportFiles(app, out, clientOnlyRows());
-    EXPECT_EQ(clientOnly.missingTargets, (Names {"client.crt", "client.cer"}));
+    EXPECT_EQ(clientOnly.missingTargets, (std::vector<std::string> {"client.crt", "client.cer"}));
     cleanUpClientOnly(app, clientOnly.sourcesToKeep);
     EXPECT_TRUE(namesIn(app).empty());
 }
 
 TEST_F(WorkingFiles, TheDatabaseIsReplacedOnlyByABackupThatExists)
 {
-    struct Case
-    {
-        const char* label;
-        Names before;
-        Names after;
+    // The serial has no backup in any case, so it keeps its own content.
+    const std::pair<const char*, Names> cases[] {
+        {"no backups: a second press", {"ca.db.index", "ca.db.serial"}},
+        {"index backup only", {"ca.db.index", "ca.db.index.old", "ca.db.serial"}},
+        {"index in other letter cases", {"ca.db.Index", "CA.DB.INDEX", "ca.db.index.old", "ca.db.serial"}},
     };
-    const Case cases[] {
-        {"no backups: a second press", {"ca.db.index", "ca.db.serial"}, {"ca.db.index", "ca.db.serial"}},
-        {"index backup only", {"ca.db.index", "ca.db.index.old", "ca.db.serial"}, {"ca.db.index", "ca.db.serial"}},
-        {"index in other letter cases",
-         {"ca.db.Index", "CA.DB.INDEX", "ca.db.index.old", "ca.db.serial"},
-         {"ca.db.index", "ca.db.serial"}},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.label);
+    for (const auto& [label, before] : cases) {
+        SCOPED_TRACE(label);
         fs::remove_all(app);
         fs::create_directories(app);
-        put(app, c.before);
+        put(app, before);
         cleanUpAfterSigning();
-        EXPECT_EQ(namesIn(app), c.after);
+        EXPECT_EQ(namesIn(app), (Names {"ca.db.index", "ca.db.serial"}));
         EXPECT_EQ(contentOf(app / "ca.db.serial"), "content of ca.db.serial");
     }
     EXPECT_EQ(contentOf(app / "ca.db.index"), "content of ca.db.index.old");

@@ -1,3 +1,4 @@
+#include "FakeCommand.h"
 #include "IdleWindow.h"
 #include "PtyConsole.h"
 #include "TestFolder.h"
@@ -16,70 +17,44 @@ namespace {
 using std::chrono::milliseconds;
 namespace fs = std::filesystem;
 
-// A console whose process ends at the look the test chooses.
-class ScriptedConsole final : public Console
+// A console whose command ends at the look the test chooses; at 0 it cannot start.
+struct ScriptedConsole final : Console
 {
-public:
-    explicit ScriptedConsole(int endsAtLook)
-        : endsAtLook_(endsAtLook)
-    {
-    }
+    int endsAtLook = 0, looks = 0;
     std::unique_ptr<RunningCommand> start(std::string_view, std::string_view) override
     {
-        if (endsAtLook_ == 0)
+        if (endsAtLook == 0)
             return nullptr;
-        return std::make_unique<Process>(*this);
+        return std::make_unique<testing::CommandUntil>([this] { return ++looks >= endsAtLook; });
     }
-    int looks = 0;
-
-private:
-    struct Process final : RunningCommand
-    {
-        explicit Process(ScriptedConsole& console)
-            : console(console)
-        {
-        }
-        bool hasEnded() override { return ++console.looks >= console.endsAtLook_; }
-        ScriptedConsole& console;
-    };
-    int endsAtLook_;
 };
 
 TEST(ShellAndWait, LooksBeforeEachDispatchAndWaitsOnlyWhileTheProcessRuns)
 {
-    struct Case
-    {
-        const char* label;
-        int endsAtLook; // 0: the start fails
-        bool started;
-        std::vector<milliseconds> dispatches;
-    };
     const milliseconds poll = processPollInterval, none {};
-    const Case cases[] = {
-        {"start fails: one dispatch, no look", 0, false, {none}},
-        {"ended at once: one look, one dispatch", 1, true, {none}},
-        {"ends at third look", 3, true, {poll, poll, none}},
+    // The look at which the command ends (0: the start fails), whether it started, the dispatches.
+    const std::tuple<int, bool, std::vector<milliseconds>> cases[] = {
+        {0, false, {none}}, // one dispatch, no look
+        {1, true, {none}},
+        {3, true, {poll, poll, none}},
     };
-    for (const auto& testCase : cases) {
-        ScriptedConsole console {testCase.endsAtLook};
-        std::vector<milliseconds> dispatches;
-        const bool started
-            = ShellAndWait("cmd.exe /c", "x", console, [&](milliseconds wait) { dispatches.push_back(wait); });
-        EXPECT_EQ(started, testCase.started) << testCase.label;
-        EXPECT_EQ(dispatches, testCase.dispatches) << testCase.label;
-        EXPECT_EQ(console.looks, std::max(testCase.endsAtLook, 0)) << testCase.label;
+    for (const auto& [endsAtLook, started, dispatches] : cases) {
+        ScriptedConsole console;
+        console.endsAtLook = endsAtLook;
+        std::vector<milliseconds> seen;
+        EXPECT_EQ(ShellAndWait("cmd.exe /c", "x", console, [&](milliseconds wait) { seen.push_back(wait); }), started);
+        EXPECT_EQ(seen, dispatches) << endsAtLook;
+        EXPECT_EQ(console.looks, endsAtLook) << endsAtLook;
     }
 }
 
-// Stands in for the window: sleeps through the time it is given, as an
-// idle event loop does, and runs the test's own "events".
+// Stands in for the window: counts its dispatches and sleeps through each, as an idle event loop does.
 struct IdleWindow
 {
     int dispatches = 0;
-    std::function<void(int)> onDispatch = [](int) {};
     void operator()(milliseconds longest)
     {
-        onDispatch(++dispatches);
+        ++dispatches;
         testing::sleepThrough(longest);
     }
 };
@@ -103,20 +78,6 @@ TEST_F(RealProcesses, ACommandThatEndsAtOnceReturnsAfterFewLooksWhateverItsExitC
         EXPECT_TRUE(ShellAndWait("/bin/bash -c", command, console_, std::ref(window_))) << command;
         EXPECT_LE(window_.dispatches, 10) << command;
     }
-}
-
-TEST_F(RealProcesses, ReturnsOnlyAfterTheCommandHasEnded)
-{
-    // The command waits until the window's fifth dispatch lets it go.
-    window_.onDispatch = [&](int count) {
-        if (count == 5)
-            std::ofstream {file("release")};
-    };
-    const std::string command
-        = "while [ ! -e '" + file("release") + "' ]; do sleep 0.01; done; echo > '" + file("ended") + "'";
-    EXPECT_TRUE(ShellAndWait("cmd.exe /c", command, console_, std::ref(window_)));
-    EXPECT_GE(window_.dispatches, 5);
-    EXPECT_TRUE(fs::exists(file("ended")));
 }
 
 TEST_F(RealProcesses, AChildSomeoneElseReapedCountsAsEnded)

@@ -1,13 +1,11 @@
-// The console a user sees: a terminal window. Registered under xvfb-run; the
-// real terminals are skipped where none is installed.
+// The console a user sees: a terminal window. The real xterm runs in the job
+// test under X; here stand-ins show how the first terminal that starts is found.
 #include "platform/TerminalConsole.h"
 
 #include "IdleWindow.h"
 #include "TestFolder.h"
 #include "platform/ShellAndWait.h"
 
-#include <algorithm>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -58,20 +56,6 @@ TEST_F(TerminalConsoles, NoTerminalThatStartsMeansNoProcess)
 {
     TerminalConsole console {{{"velmora-no-such-terminal", {}, "-T", "-e"}}};
     EXPECT_FALSE(ShellAndWait("cmd.exe /c", "true", console, [](auto) {}));
-}
-
-TEST_F(TerminalConsoles, AnInstalledTerminalShowsTheCommandOnTheDisplay)
-{
-    const auto& terminals = knownTerminals();
-    if (std::none_of(terminals.begin(), terminals.end(), [](const TerminalEmulator& terminal) {
-            return std::system(("command -v " + terminal.program + " >/dev/null").c_str()) == 0;
-        }))
-        GTEST_SKIP() << "no terminal emulator installed (the set-up installs xterm)";
-    if (!std::getenv("DISPLAY"))
-        GTEST_SKIP() << "no X display: run under xvfb-run";
-    TerminalConsole console;
-    // Its standard input is the terminal's, so the user can answer there.
-    EXPECT_EQ(writtenLine(console, "[ -t 0 ] && echo from-terminal"), "from-terminal");
 }
 
 } // namespace

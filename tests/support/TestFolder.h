@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -42,6 +43,15 @@ inline std::string contentOf(const std::filesystem::path& path)
     std::ostringstream bytes;
     bytes << file.rdbuf();
     return bytes.str();
+}
+
+// The names of what a folder holds.
+inline std::set<std::string> namesIn(const std::filesystem::path& folder)
+{
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.insert(entry.path().filename().string());
+    return names;
 }
 
 } // namespace velmora::testing
