@@ -1,20 +1,12 @@
-#include "app/FolderDialog.h"
-#include "app/FrmMain.h"
-#include "app/MessageBoxes.h"
-#include "app/WindowEvents.h"
-#include "platform/AppFolder.h"
+#include "app/SystemServices.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    velmora::app::QtMessageBoxes messageBoxes;
-    velmora::app::QtFolderDialog folderDialog;
-    const auto console = velmora::platform::makeSystemConsole();
-    const velmora::job::JobServices jobServices {velmora::platform::executableFolder(), *console,
-                                                 velmora::app::dispatchWindowEvents};
-    velmora::app::FrmMain window({messageBoxes, folderDialog, &QDate::currentDate, jobServices});
+    velmora::app::SystemServices services;
+    velmora::app::FrmMain window(services.forWindow());
     window.show();
     return application.exec();
 }

@@ -1,10 +1,7 @@
 // Starts the window as the application does and ends at its first paint,
 // printing that moment on the monotonic clock in nanoseconds.
-#include "app/FolderDialog.h"
-#include "app/FrmMain.h"
-#include "app/MessageBoxes.h"
-#include "app/WindowEvents.h"
-#include "platform/AppFolder.h"
+
+#include "app/SystemServices.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -44,12 +41,8 @@ private:
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
-    velmora::app::QtMessageBoxes messageBoxes;
-    velmora::app::QtFolderDialog folderDialog;
-    const auto console = velmora::platform::makeSystemConsole();
-    const velmora::job::JobServices jobServices {velmora::platform::executableFolder(), *console,
-                                                 velmora::app::dispatchWindowEvents};
-    velmora::app::FrmMain window({messageBoxes, folderDialog, &QDate::currentDate, jobServices});
+    velmora::app::SystemServices services;
+    velmora::app::FrmMain window(services.forWindow());
     FirstPaint firstPaint;
     window.installEventFilter(&firstPaint);
     window.show();
