@@ -157,9 +157,7 @@ private:
         const std::string keyLength = window_.maxLenText();
         if (!isAcceptableKeyLength(keyLength))
             return stopWith(std::string(messages::keyLengthInvalid), InputControl::MaxLen);
-        const std::string command
-            = keyFile == toolFiles::caKey ? commands_.caKey(keyLength) : commands_.serverKey(keyLength);
-        return runStep(status, command, keyFile);
+        return runStep(status, commands_.key(keyFile, keyLength), keyFile);
     }
 
     // One tool step. The file it must leave is removed first, so a file

@@ -10,11 +10,10 @@ std::string ToolCommands::pathOf(std::string_view fileName) const
     return appFolder + form.separator + std::string(fileName);
 }
 
-std::string ToolCommands::caKey(std::string_view keyLength) const
+std::string ToolCommands::key(std::string_view keyFile, std::string_view keyLength) const
 {
-    return joinCommand(
-        {pathOf(form.toolFile), "genrsa", "-des3", "-out", pathOf(toolFiles::caKey), std::string(keyLength)},
-        form.shell);
+    return joinCommand({pathOf(form.toolFile), "genrsa", "-des3", "-out", pathOf(keyFile), std::string(keyLength)},
+                       form.shell);
 }
 
 std::string ToolCommands::caCertificate(int days) const
@@ -23,13 +22,6 @@ std::string ToolCommands::caCertificate(int days) const
                         "-days", std::to_string(days), "-key", pathOf(toolFiles::caKey), "-out",
                         pathOf(toolFiles::caCertificate)},
                        form.shell);
-}
-
-std::string ToolCommands::serverKey(std::string_view keyLength) const
-{
-    return joinCommand(
-        {pathOf(form.toolFile), "genrsa", "-des3", "-out", pathOf(toolFiles::serverKey), std::string(keyLength)},
-        form.shell);
 }
 
 std::string ToolCommands::serverRequest() const

@@ -15,9 +15,9 @@ struct ToolCommands
     const SystemForm& form;
     std::string appFolder;
 
-    std::string caKey(std::string_view keyLength) const;
+    // A new pass-phrase protected key, ca.key or server.key.
+    std::string key(std::string_view keyFile, std::string_view keyLength) const;
     std::string caCertificate(int days) const;
-    std::string serverKey(std::string_view keyLength) const;
     std::string serverRequest() const;
 
     std::string pathOf(std::string_view fileName) const;

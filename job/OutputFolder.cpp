@@ -1,5 +1,7 @@
 #include "job/OutputFolder.h"
 
+#include "job/FolderFiles.h"
+
 #include <filesystem>
 #include <system_error>
 
@@ -8,8 +10,7 @@ namespace velmora::job {
 bool ensureOutputFolder(const std::string& path)
 {
     namespace fs = std::filesystem;
-    // The path is UTF-8 whatever the system's own 8-bit code page is.
-    const fs::path folder(std::u8string(path.begin(), path.end()));
+    const fs::path folder = pathFromUtf8(path);
     std::error_code error;
     if (!fs::exists(folder, error))
         fs::create_directory(folder, error);

@@ -17,21 +17,21 @@ namespace {
 TEST(CommandLines, EachStepOnBothSystems)
 {
     const ToolCommands windows {windowsForm, "C:\\Tool"};
-    EXPECT_EQ(windows.caKey("2048"), "C:\\Tool\\openssl.exe genrsa -des3 -out C:\\Tool\\ca.key 2048");
+    EXPECT_EQ(windows.key("ca.key", "2048"), "C:\\Tool\\openssl.exe genrsa -des3 -out C:\\Tool\\ca.key 2048");
     EXPECT_EQ(windows.caCertificate(365),
               "C:\\Tool\\openssl.exe req -config C:\\Tool\\openssl.cnf -new -x509 -days 365 "
               "-key C:\\Tool\\ca.key -out C:\\Tool\\ca.crt");
-    EXPECT_EQ(windows.serverKey(""), "C:\\Tool\\openssl.exe genrsa -des3 -out C:\\Tool\\server.key ");
+    EXPECT_EQ(windows.key("server.key", ""), "C:\\Tool\\openssl.exe genrsa -des3 -out C:\\Tool\\server.key ");
     EXPECT_EQ(windows.serverRequest(),
               "C:\\Tool\\openssl.exe req -config C:\\Tool\\openssl.cnf -new "
               "-key C:\\Tool\\server.key -out C:\\Tool\\server.csr");
 
     const ToolCommands posix {posixForm, "/opt/velmora"};
-    EXPECT_EQ(posix.caKey("2048"), "/opt/velmora/openssl genrsa -des3 -out /opt/velmora/ca.key 2048");
+    EXPECT_EQ(posix.key("ca.key", "2048"), "/opt/velmora/openssl genrsa -des3 -out /opt/velmora/ca.key 2048");
     EXPECT_EQ(posix.caCertificate(-1),
               "/opt/velmora/openssl req -config /opt/velmora/openssl.cnf -new -x509 -days -1 "
               "-key /opt/velmora/ca.key -out /opt/velmora/ca.crt");
-    EXPECT_EQ(posix.serverKey("4096"), "/opt/velmora/openssl genrsa -des3 -out /opt/velmora/server.key 4096");
+    EXPECT_EQ(posix.key("server.key", "4096"), "/opt/velmora/openssl genrsa -des3 -out /opt/velmora/server.key 4096");
     EXPECT_EQ(posix.serverRequest(),
               "/opt/velmora/openssl req -config /opt/velmora/openssl.cnf -new "
               "-key /opt/velmora/server.key -out /opt/velmora/server.csr");
@@ -40,11 +40,11 @@ TEST(CommandLines, EachStepOnBothSystems)
 TEST(CommandLines, ArgumentsTheInterpreterWouldSplitOrReadAreQuoted)
 {
     const ToolCommands windows {windowsForm, "C:\\Program Files\\Velmora"};
-    EXPECT_EQ(windows.caKey("2048 & del *.*"),
+    EXPECT_EQ(windows.key("ca.key", "2048 & del *.*"),
               "\"\"C:\\Program Files\\Velmora\\openssl.exe\" genrsa -des3 -out \"C:\\Program Files\\Velmora\\ca.key\" "
               "\"2048 & del *.*\"\"");
     const ToolCommands posix {posixForm, "/home/ann/My Apps/velmora"};
-    EXPECT_EQ(posix.caKey("2048;rm -rf ~"),
+    EXPECT_EQ(posix.key("ca.key", "2048;rm -rf ~"),
               "'/home/ann/My Apps/velmora/openssl' genrsa -des3 -out "
               "'/home/ann/My Apps/velmora/ca.key' '2048;rm -rf ~'");
 
