@@ -1,9 +1,11 @@
 #include "app/FrmMain.h"
 
+#include "FakeCommand.h"
 #include "app/FolderDialog.h"
 #include "app/MaskedDateEdit.h"
 #include "app/MessageBoxes.h"
 #include "app/SavePathText.h"
+#include "app/WindowEvents.h"
 
 #include <QtTest>
 #include <QtWidgets>
@@ -12,18 +14,36 @@ using namespace velmora::app;
 
 namespace {
 
+// Stands in for the tool: leaves each step's file and runs until the test lets it end.
+struct HeldTool final : velmora::platform::Console
+{
+    bool released = false;
+    int steps = 0;
+    std::function<void()> onStart = [] {};
+    std::unique_ptr<velmora::platform::RunningCommand> start(std::string_view, std::string_view command) override
+    {
+        velmora::testing::leaveOutputFile(command);
+        ++steps;
+        released = false;
+        onStart();
+        return std::make_unique<velmora::testing::CommandUntil>([this] { return released; });
+    }
+};
+
 // The window under test, shown, on fakes: message boxes are recorded, and the folder dialog answers `folder`.
 struct Under final : MessageBoxes, FolderDialog
 {
     explicit Under(QDate today = {2026, 12, 6})
         : w({*this, *this, [today] { return today; }, jobServices})
     {
+        for (const char* name : {"openssl", "openssl.cnf"})
+            QFile(appFolder.filePath(name)).open(QIODevice::WriteOnly);
         w.show();
         if (!QTest::qWaitForWindowExposed(&w))
             qFatal("the window was not shown");
     }
     void warning(QWidget*, const QString& text) override { warnings.append(text); }
-    void information(QWidget*, const QString& text) override { warnings.append(text); }
+    void information(QWidget*, const QString& text) override { warnings.append(text); } // both: the messages
     bool confirm(QWidget* parent, const QString& text) override
     {
         confirms.append({text, parent});
@@ -34,15 +54,10 @@ struct Under final : MessageBoxes, FolderDialog
     QList<std::pair<QString, QWidget*>> confirms;
     bool answer = false;
     std::optional<QString> folder;
-    // No job of these tests gets past its checks to a console.
-    struct : velmora::platform::Console
-    {
-        std::unique_ptr<velmora::platform::RunningCommand> start(std::string_view, std::string_view) override
-        {
-            return nullptr;
-        }
-    } noConsole;
-    velmora::job::JobServices jobServices {QDir::tempPath().toStdString(), noConsole, [](auto) {}};
+    QTemporaryDir appFolder;
+    HeldTool tool;
+    velmora::job::JobServices jobServices {appFolder.path().toStdString(), tool, dispatchWindowEvents,
+                                           std::chrono::milliseconds(1)};
     FrmMain w;
     const FrmMainControls& c = w.controls();
 };
@@ -201,24 +216,8 @@ private slots:
         }
     }
 
-    void buttonsRunChecks()
+    void signingFinishedTidiesTheBoxesThroughTheWindow()
     {
-        // button, start date, address, warning, focus and status afterwards; signing checks no dates.
-        const char* rows[][6] = {
-            {"cmd_Create", "2026/1_/__", "site.test", "開始日期 不是正確的日期!", "meb_StartDate", ""},
-            {"cmd_Sign", "2026/1_/__", "site.test", "您沒有輸入 存放位置!", "txt_SavePath", "x"},
-        };
-        for (const auto& [button, start, url, warning, focus, status] : rows) {
-            Under u;
-            QVERIFY(u.c.meb_StartDate->setMaskedText(start));
-            u.c.txt_URL->setText(url);
-            u.c.lab_Status->setText("x");
-            u.c.cmb_MaxLen->setFocus();
-            QTest::mouseClick(u.w.findChild<QPushButton*>(button), Qt::LeftButton);
-            QCOMPARE(u.warnings, QStringList {warning});
-            QCOMPARE(nameOf(u.w.focusWidget()), focus);
-            QCOMPARE(u.c.lab_Status->text(), status);
-        }
         QTemporaryDir saveLocation;
         Under u;
         u.c.txt_URL->setText("  HTTPS://Www.Example.Test  ");
@@ -227,6 +226,43 @@ private slots:
         QCOMPARE(u.warnings, QStringList {"找不到 server.crt, 請先執行 UserSign.sh 後再按『已完成簽章』!"});
         QCOMPARE(inputs(u.c).mid(3, 2), QStringList({"HTTPS://Www.Example.Test", saveLocation.path()}));
         QVERIFY(QDir(saveLocation.filePath("www.example.test")).exists());
+    }
+    void whileAJobWaitsOnlyTheKindFolderAndLinkWork()
+    {
+        Under u;
+        QTemporaryDir saveLocation;
+        u.c.txt_URL->setText("www.example.test");
+        u.c.txt_SavePath->setText(saveLocation.path());
+        const auto buttonsEnabled = [&u] {
+            return QList<bool> {u.c.cmd_Create->isEnabled(), u.c.cmd_Sign->isEnabled(), u.c.cmd_Cancel->isEnabled()};
+        };
+        QList<bool> during;
+        bool closedDuring = true;
+        u.tool.onStart = [&] {
+            if (u.tool.steps != 1)
+                return void(u.tool.released = true);
+            QTimer::singleShot(0, [&] {
+                during = buttonsEnabled();
+                QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+                closedDuring = u.w.close(); // as the title bar's close box and Alt+F4 do
+                QTest::mouseClick(u.c.opt_Type[1], Qt::LeftButton, {}, QPoint(6, 6));
+                u.c.chk_AutoReq->setChecked(true);
+                u.tool.released = true;
+            });
+        };
+        QTest::mouseClick(u.c.cmd_Create, Qt::LeftButton);
+
+        QCOMPARE(during, (QList<bool> {false, false, false}));
+        QVERIFY(!closedDuring);
+        QVERIFY(u.w.isVisible());
+        // The kind changed during the first step: the run went on as client and server.
+        QCOMPARE(u.tool.steps, 4);
+        QCOMPARE(u.warnings.size(), 1);
+        QVERIFY2(u.warnings[0].contains("\n" + u.appFolder.path() + "/UserSign.sh\n"), qPrintable(u.warnings[0]));
+        QVERIFY(!u.warnings[0].contains('\r'));
+        QCOMPARE(buttonsEnabled(), (QList<bool> {true, true, true}));
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+        QVERIFY(u.w.close());
     }
 };
 

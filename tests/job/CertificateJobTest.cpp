@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 using namespace velmora;
 namespace fs = std::filesystem;
@@ -41,10 +40,8 @@ struct FakeTool final : platform::Console
         started.push_back({std::string(prefix) + " " + std::string(command), variable("VELMORA_COMMON_NAME"),
                            variable("VELMORA_SUBJECT_ALT_NAME")});
         window->events.push_back("step");
-        std::istringstream words {std::string(command)};
-        for (std::string word; words >> word;)
-            if (word == "-out" && words >> word && int(started.size()) != failingStep)
-                std::ofstream(word) << "made by step " << started.size();
+        if (int(started.size()) != failingStep)
+            velmora::testing::leaveOutputFile(command);
         return std::make_unique<velmora::testing::CommandUntil>([] { return true; });
     }
 };

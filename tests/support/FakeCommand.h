@@ -2,7 +2,10 @@
 
 #include "platform/Console.h"
 
+#include <fstream>
 #include <functional>
+#include <sstream>
+#include <string>
 #include <utility>
 
 namespace velmora::testing {
@@ -20,5 +23,14 @@ public:
 private:
     std::function<bool()> ended_;
 };
+
+// Does what a tool step must: writes the file its command names after "-out".
+inline void leaveOutputFile(std::string_view command)
+{
+    std::istringstream words {std::string(command)};
+    for (std::string word; words >> word;)
+        if (word == "-out" && words >> word)
+            std::ofstream(word) << "made";
+}
 
 } // namespace velmora::testing
