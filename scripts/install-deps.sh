@@ -10,7 +10,9 @@ packages=(
     openssl                                        # the command-line tool the jobs drive
     xterm                                          # the console window the user answers OpenSSL in
     xvfb xauth xdotool                             # a virtual X display for the window and console tests
-    g++-mingw-w64-x86-64-posix                     # the Windows cross build of the platform code
+    g++-mingw-w64-x86-64-posix googletest          # the Windows cross build and its tests
+    wine wine64                                    # runs the Windows tests
+    lintian desktop-file-utils                     # checks the Debian package and its menu entry
 )
 
 missing=()
