@@ -37,11 +37,6 @@ std::vector<std::string> ordinaryFileNames(const fs::path& folder)
 
 } // namespace
 
-fs::path pathFromUtf8(std::string_view text)
-{
-    return fs::path(std::u8string(text.begin(), text.end()));
-}
-
 std::optional<fs::path> findFile(const fs::path& folder, std::string_view name)
 {
     const auto names = ordinaryFileNames(folder);

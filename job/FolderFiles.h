@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Utf8Path.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -8,8 +10,7 @@
 
 namespace velmora::job {
 
-// A path from the job's UTF-8 text, whatever the system's own code page.
-std::filesystem::path pathFromUtf8(std::string_view text);
+using platform::pathFromUtf8;
 
 // The ordinary file of the folder with the given name, matched without regard
 // to letter case as on Windows; an exact match wins where the file system

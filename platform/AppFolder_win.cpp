@@ -1,4 +1,5 @@
 #include "platform/AppFolder.h"
+#include "platform/WideText_win.h"
 
 #include <windows.h>
 
@@ -11,10 +12,11 @@ char pathSeparator()
 
 std::string executableFolder()
 {
-    // The ANSI path, as the command lines and the files are in the ANSI code page.
-    std::string path(MAX_PATH, '\0');
+    // Asked in UTF-16 and kept in UTF-8, like every path of the program: the
+    // ANSI form would lose a folder name the code page cannot spell.
+    std::wstring path(MAX_PATH, L'\0');
     for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (length == 0)
             return {};
         if (length < path.size()) {
@@ -23,8 +25,8 @@ std::string executableFolder()
         }
         path.resize(path.size() * 2);
     }
-    const auto lastSeparator = path.find_last_of('\\');
-    return lastSeparator == std::string::npos ? std::string {} : path.substr(0, lastSeparator);
+    const auto lastSeparator = path.find_last_of(L'\\');
+    return lastSeparator == std::wstring::npos ? std::string {} : fromUtf16(path.substr(0, lastSeparator));
 }
 
 } // namespace velmora::platform

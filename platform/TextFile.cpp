@@ -1,6 +1,7 @@
 #include "platform/TextFile.h"
 
-#include <cstdio>
+#include "platform/Utf8Path.h"
+
 #include <fstream>
 
 namespace velmora::platform {
@@ -16,19 +17,20 @@ bool writeTextLines(const std::string& path, const std::vector<std::string>& utf
     const std::string bytes = encodeText(text, codePage).value_or(text);
 
     const std::string temporary = path + ".velmora-new";
+    std::error_code ignored;
     {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
+        std::ofstream file(pathFromUtf8(temporary), std::ios::binary | std::ios::trunc);
         if (!file.is_open())
             return false;
         file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         file.close();
         if (!file) {
-            std::remove(temporary.c_str());
+            std::filesystem::remove(pathFromUtf8(temporary), ignored);
             return false;
         }
     }
     if (!replaceFile(temporary, path)) {
-        std::remove(temporary.c_str());
+        std::filesystem::remove(pathFromUtf8(temporary), ignored);
         return false;
     }
     return true;

@@ -27,7 +27,7 @@ std::optional<std::string> encodeText(std::string_view utf8, const CodePage& cod
 
 enum class LineEnd { CrLf, Lf };
 
-// Writes each line followed by the line end (CR LF unless told) in the given
+// Writes to the path (UTF-8) each line followed by the line end (CR LF unless told) in the given
 // code page, replacing a file of that name in one step, so a failed write
 // never leaves half a file. Text the code page cannot hold is written in
 // UTF-8 rather than lost. Returns whether the file now holds the lines.

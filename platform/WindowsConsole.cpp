@@ -1,5 +1,6 @@
 #include "platform/Console.h"
 #include "platform/ShellAndWait.h"
+#include "platform/WideText_win.h"
 
 #include <string>
 #include <windows.h>
@@ -34,14 +35,16 @@ class WindowsConsole final : public Console
 public:
     std::unique_ptr<RunningCommand> start(std::string_view prefix, std::string_view command) override
     {
-        std::string line = composeCommandLine(prefix, command);
-        STARTUPINFOA startup {};
+        // The wide start: folder names in the line reach the interpreter
+        // whatever the ANSI code page can spell.
+        std::wstring line = toUtf16(composeCommandLine(prefix, command));
+        STARTUPINFOW startup {};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESHOWWINDOW;
         startup.wShowWindow = SW_SHOWNORMAL;
         PROCESS_INFORMATION process {};
         // No application name: the interpreter is found by its bare file name.
-        if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr, nullptr,
+        if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr, nullptr,
                             &startup, &process))
             return nullptr;
         CloseHandle(process.hThread);

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+namespace velmora::platform {
+
+// A path from the program's UTF-8 text. On Windows the file calls then take
+// the UTF-16 form, so names the ANSI code page lacks still work.
+std::filesystem::path pathFromUtf8(std::string_view text);
+
+} // namespace velmora::platform
