@@ -25,11 +25,14 @@ bool copyRow(const fs::path& appFolder, const fs::path& outputFolder, const Expo
         return false;
     const fs::path target = outputFolder / pathFromUtf8(row.target);
     std::error_code error;
-    // A new file takes the source's permissions, so a key is never readable
-    // through an older file's looser ones, not even until the change below.
-    if (isPrivateKey(row.target))
-        fs::remove(target, error);
-    if (!fs::copy_file(*source, target, fs::copy_options::overwrite_existing, error))
+    // An older target goes first. The new file then takes the source's
+    // permissions, so a key is never readable through an older file's looser
+    // ones, not even until the change below; and the Windows build's library
+    // cannot copy over an existing file (it takes any two for the same one).
+    if (fs::is_directory(target, error))
+        return false;
+    fs::remove(target, error);
+    if (error || !fs::copy_file(*source, target, error))
         return false;
     if (isPrivateKey(row.target))
         fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::replace, error);

@@ -8,4 +8,8 @@ namespace velmora::platform {
 // afterwards inherits: how values reach the tool's configuration file.
 void setInheritedVariable(const std::string& name, const std::string& value);
 
+// The value a command started now would inherit; empty when unset. On Windows
+// the C library's own copy of the environment does not see the change above.
+std::string inheritedVariable(const std::string& name);
+
 } // namespace velmora::platform
