@@ -11,7 +11,7 @@ packages=(
     xterm                                          # the console window the user answers OpenSSL in
     xvfb xauth xdotool                             # a virtual X display for the window and console tests
     g++-mingw-w64-x86-64-posix googletest          # the Windows cross build and its tests
-    wine wine64                                    # runs the Windows tests
+    wine wine64 locales                            # runs the Windows tests, also as in Traditional Chinese
     lintian desktop-file-utils                     # checks the Debian package and its menu entry
 )
 

@@ -3,6 +3,9 @@
 #include "FakeCommand.h"
 #include "FakeJobWindow.h"
 #include "TestFolder.h"
+#include "job/JobTexts.h"
+#include "job/ToolFiles.h"
+#include "platform/Environment.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -36,7 +39,7 @@ struct FakeTool final : platform::Console
     {
         if (noConsole)
             return nullptr;
-        const auto variable = [](const char* name) { return std::string(std::getenv(name) ? std::getenv(name) : ""); };
+        const auto variable = platform::inheritedVariable;
         started.push_back({std::string(prefix) + " " + std::string(command), variable("VELMORA_COMMON_NAME"),
                            variable("VELMORA_SUBJECT_ALT_NAME")});
         window->events.push_back("step");
@@ -53,12 +56,13 @@ public:
     {
         fs::create_directories(app);
         fs::create_directories(save);
-        for (const char* name : {"openssl", "openssl.cnf"})
+        for (const std::string_view name : {form.toolFile, std::string_view("openssl.cnf")})
             std::ofstream(app / name) << name;
         tool.window = &window;
     }
     void generate() { job::runGenerateJob(window, services); }
     void signingFinished() { job::runSigningFinishedJob(window, services); }
+    const job::SystemForm& form = job::thisSystem();
     velmora::testing::TestFolder root {"job"};
     fs::path app = root.path() / "app", save = root.path() / "save";
     FakeJobWindow window {{.savePath = save.string()}};
@@ -74,7 +78,9 @@ public:
     }
     job::JobServices services {app.string(), tool, [this](auto longest) { dispatch(longest); },
                                std::chrono::milliseconds(1)};
-    const std::string out = save.string() + "/www.example.test";
+    const std::string out = save.string() + form.separator + "www.example.test";
+    // A file of the application folder as the job names it.
+    std::string inApp(std::string_view name) const { return app.string() + form.separator + std::string(name); }
 };
 
 const Names stepEvents {"step", "dispatch", "dispatch"}; // the runner's dispatch, then the job's
@@ -98,16 +104,16 @@ TEST_F(CertificateJob, ClientAndServerRunHandsTheScriptToTheUser)
     generate();
 
     // The lines' wording is the command-line test's; here what the window and the folder give them.
-    const std::string a = app.string();
     ASSERT_EQ(tool.started.size(), 4u);
-    EXPECT_EQ(tool.started[0].line, "cmd.exe /c " + a + "/openssl genrsa -des3 -out " + a + "/ca.key 2048");
-    EXPECT_NE(tool.started[1].line.find(" -days 365 -key " + a + "/ca.key "), std::string::npos);
-    EXPECT_TRUE(tool.started[2].line.ends_with(a + "/server.key 2048"));
+    EXPECT_EQ(tool.started[0].line,
+              "cmd.exe /c " + inApp(form.toolFile) + " genrsa -des3 -out " + inApp("ca.key") + " 2048");
+    EXPECT_NE(tool.started[1].line.find(" -days 365 -key " + inApp("ca.key") + " "), std::string::npos);
+    EXPECT_TRUE(tool.started[2].line.ends_with(inApp("server.key") + " 2048"));
     EXPECT_EQ(tool.started[1].commonName, "Velmora CA for www.example.test");
     EXPECT_EQ(tool.started[3].commonName, "www.example.test");
     EXPECT_EQ(tool.started[3].altName, "DNS:www.example.test");
 
-    const std::string script = a + "/UserSign.sh";
+    const std::string script = inApp(form.signingScript);
     EXPECT_EQ(window.events,
               concat({{"status ", "busy", "status 正在產生用戶端憑證 Key ..."},
                       stepEvents,
@@ -131,7 +137,6 @@ TEST_F(CertificateJob, AFailedStepStopsTheRunAndLeavesTheWindowIdle)
         std::string warning;
         std::size_t stepsRun;
     };
-    const std::string a = app.string();
     // Changes a control once the given number of steps have run.
     const auto afterStep = [](std::size_t step, auto change) {
         return [step, change](CertificateJob& t) {
@@ -142,9 +147,10 @@ TEST_F(CertificateJob, AFailedStepStopsTheRunAndLeavesTheWindowIdle)
         };
     };
     const Case cases[] {
-        {"tool missing", [](auto& t) { fs::remove(t.app / "openssl"); }, "找不到 " + a + "/openssl, 無法產生憑證!", 0},
+        {"tool missing", [](auto& t) { fs::remove(t.app / t.form.toolFile); },
+         "找不到 " + inApp(form.toolFile) + ", 無法產生憑證!", 0},
         {"configuration missing", [](auto& t) { fs::remove(t.app / "openssl.cnf"); },
-         "找不到 " + a + "/openssl.cnf, 無法產生憑證!", 0},
+         "找不到 " + inApp("openssl.cnf") + ", 無法產生憑證!", 0},
         {"output into the application folder",
          [](auto& t) {
              t.window.in.url = "app";
@@ -182,7 +188,7 @@ TEST_F(CertificateJob, AFailedStepStopsTheRunAndLeavesTheWindowIdle)
         EXPECT_TRUE(window.informations.empty());
         EXPECT_EQ(tool.started.size(), c.stepsRun);
         EXPECT_TRUE(namesIn(out).empty());
-        EXPECT_FALSE(fs::exists(app / "UserSign.sh"));
+        EXPECT_FALSE(fs::exists(app / form.signingScript));
         fs::remove_all(app);
     }
 }
@@ -205,21 +211,35 @@ TEST_F(CertificateJob, ClientOnlyRunSwitchedToTheOtherKindDuringThePauseExportsN
     EXPECT_EQ(window.warnings,
               Names {"下列檔案沒有輸出到 " + out + ":\r\nclient.key\r\nclient.crt\r\nclient.cer\r\n原始檔案仍保留在 "
                      + app.string()});
-    EXPECT_EQ(namesIn(app), (Files {"ca.crt", "ca.key", "openssl", "openssl.cnf"}));
+    EXPECT_EQ(namesIn(app), (Files {"ca.crt", "ca.key", std::string(form.toolFile), "openssl.cnf"}));
 }
 
-TEST_F(CertificateJob, SigningFinishedWritesTheNoticeInTheSystemCodePage)
+TEST_F(CertificateJob, SigningFinishedWritesTheNoticeInTheCodePageItIsGiven)
 {
-    for (const char* name : {"ca.key", "ca.crt", "server.key", "server.csr", "server.crt"})
-        std::ofstream(app / name) << name;
-    services.codePage = platform::big5CodePage;
-    signingFinished();
-    EXPECT_EQ(window.events,
-              (Names {"busy", "status 輸出憑證到 " + out + " 中, 請稍後 ...", "pause", "dispatch", "idle", "status ",
-                      "information"}));
-    EXPECT_EQ(window.informations, Names {"SSL 憑證產生完成!"});
-    EXPECT_EQ(fs::file_size(fs::path(out) / "server.cer"), 85u); // 83 bytes of Big5 text and CR LF
-    EXPECT_EQ(namesIn(app), (Files {"openssl", "openssl.cnf"}));
+    // Big5 gives 83 bytes of text and CR LF; the system's own code page is the
+    // locale's, Big5 too where the test run names code page 950.
+    const char* expected = std::getenv("VELMORA_TEST_CODE_PAGE");
+    const bool systemIsBig5 = expected && std::string_view(expected) == "950";
+    const std::string notice {job::texts::serverNotice};
+    for (const auto& [codePage, isBig5] :
+         {std::pair {platform::systemCodePage(), systemIsBig5}, std::pair {platform::big5CodePage, true}}) {
+        for (const char* name : {"ca.key", "ca.crt", "server.key", "server.csr", "server.crt"})
+            std::ofstream(app / name) << name;
+        window.events.clear();
+        window.informations.clear();
+        services.codePage = codePage;
+        signingFinished();
+        EXPECT_EQ(window.events,
+                  (Names {"busy", "status 輸出憑證到 " + out + " 中, 請稍後 ...", "pause", "dispatch", "idle",
+                          "status ", "information"}));
+        EXPECT_EQ(window.informations, Names {"SSL 憑證產生完成!"});
+        EXPECT_EQ(contentOf(fs::path(out) / "server.cer"),
+                  platform::encodeText(notice, codePage).value_or(notice) + "\r\n");
+        if (isBig5) {
+            EXPECT_EQ(fs::file_size(fs::path(out) / "server.cer"), 85u);
+        }
+        EXPECT_EQ(namesIn(app), (Files {std::string(form.toolFile), "openssl.cnf"}));
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "TestFolder.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -18,8 +19,10 @@ TEST(CodePage, Big5GivesTheKnownBytes)
     // "SSL 憑證產生完成!" in Big5 (code page 950).
     EXPECT_EQ(encodeText("SSL 憑證產生完成!", big5CodePage), "SSL \xbe\xcc\xc3\xd2\xb2\xa3\xa5\xcd\xa7\xb9\xa6\xa8!");
     EXPECT_EQ(encodeText("", big5CodePage), "");
+#ifndef _WIN32 // Wine has no such code page
     // A character set with shift states gets its closing reset as well.
     EXPECT_EQ(encodeText("日", {"ISO-2022-JP", 50220}), "\x1b$BF|\x1b(B");
+#endif
 }
 
 TEST(CodePage, TextTheCodePageCannotHoldIsNotEncoded)
@@ -30,10 +33,14 @@ TEST(CodePage, TextTheCodePageCannotHoldIsNotEncoded)
     EXPECT_EQ(encodeText("cut short \xe6\x86", big5CodePage), std::nullopt);
 }
 
-TEST(CodePage, TheSystemsIsTheLocalesCharacterSet)
+TEST(CodePage, TheSystemsIsTheOneTheLocaleGives)
 {
-    // The tests run with LANG and LC_ALL set to C.UTF-8.
-    EXPECT_EQ(systemCodePage().charsetName, "UTF-8");
+    // The locale's character set; on Windows the ANSI code page, which Wine
+    // takes from the locale too. The test run names the one it expects.
+    const CodePage system = systemCodePage();
+    const char* expected = std::getenv("VELMORA_TEST_CODE_PAGE");
+    EXPECT_EQ(system.charsetName.empty() ? std::to_string(system.windowsCodePage) : system.charsetName,
+              expected ? expected : "unset");
 }
 
 class TextFiles : public ::testing::Test

@@ -1,0 +1,96 @@
+// The whole client-and-server job on Windows, with the system's console and a
+// stand-in openssl.exe that records what cmd.exe hands it: command lines,
+// signing script, export, clean-up and restore, in folders whose names need
+// quoting or lie outside the ANSI code page.
+#include "FakeJobWindow.h"
+#include "IdleWindow.h"
+#include "TestFolder.h"
+#include "job/CertificateJob.h"
+#include "platform/AppFolder.h"
+#include "platform/ShellAndWait.h"
+#include "platform/Utf8Path.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace velmora;
+namespace fs = std::filesystem;
+using velmora::testing::contentOf;
+using velmora::testing::namesIn;
+using Files = std::set<std::string>;
+
+std::string utf8(const fs::path& path)
+{
+    const auto text = path.u8string();
+    return {text.begin(), text.end()};
+}
+
+class WindowsJob : public ::testing::TestWithParam<const char*>
+{
+protected:
+    void SetUp() override
+    {
+        fs::create_directories(app_);
+        fs::create_directories(save_);
+        fs::copy_file(
+            platform::pathFromUtf8(platform::fileInFolder(platform::executableFolder(), "stand_in_openssl.exe")),
+            app_ / "openssl.exe");
+        std::ofstream(app_ / "openssl.cnf") << "# the tool's settings\n";
+        std::ofstream(app_ / "ca.db.index", std::ios::binary) << "";
+        std::ofstream(app_ / "ca.db.serial", std::ios::binary) << "01\n";
+    }
+    std::string in(const char* name) const { return utf8(app_) + "\\" + name; }
+
+    const velmora::testing::TestFolder root_ {"windows-job"};
+    const fs::path app_ = root_.path() / platform::pathFromUtf8(GetParam());
+    const fs::path save_ = root_.path() / platform::pathFromUtf8("存放 位置");
+    FakeJobWindow window_ {{.savePath = utf8(save_), .clientAndServer = true, .autoRequest = true}};
+    const std::unique_ptr<platform::Console> console_ = platform::makeSystemConsole();
+    const job::JobServices services_ {utf8(app_), *console_, velmora::testing::sleepThrough,
+                                      std::chrono::milliseconds::zero()};
+};
+
+TEST_P(WindowsJob, StepsScriptExportAndRestoreRunThroughCmdExe)
+{
+    job::runGenerateJob(window_, services_);
+    ASSERT_EQ(window_.warnings, std::vector<std::string> {});
+    const std::string script = "@echo off\r\nopenssl.exe ca -config openssl.cnf -startdate 261206000000Z -enddate "
+                               "271206235959Z -cert ca.crt -keyfile ca.key -in server.csr -out server.crt\r\n";
+    EXPECT_EQ(contentOf(app_ / "UserSign.bat"), script);
+
+    // As the user starts it: from its own folder.
+    ASSERT_TRUE(platform::ShellAndWait("cmd.exe /c", "cd /d \"" + utf8(app_) + "\" && UserSign.bat", *console_,
+                                       velmora::testing::sleepThrough));
+    EXPECT_EQ(
+        contentOf(app_ / "calls.txt"),
+        "genrsa | -des3 | -out | " + in("ca.key")
+            + " | 2048\n"
+              "req | -config | "
+            + in("openssl.cnf") + " | -new | -x509 | -days | 365 | -key | " + in("ca.key") + " | -out | " + in("ca.crt")
+            + "\n"
+              "genrsa | -des3 | -out | "
+            + in("server.key")
+            + " | 2048\n"
+              "req | -config | "
+            + in("openssl.cnf") + " | -new | -key | " + in("server.key") + " | -out | " + in("server.csr")
+            + "\n"
+              "ca | -config | openssl.cnf | -startdate | 261206000000Z | -enddate | 271206235959Z | -cert | ca.crt | "
+              "-keyfile | ca.key | -in | server.csr | -out | server.crt\n");
+
+    // The index as the spelling the clean-up names it: one file whatever the case.
+    fs::rename(app_ / "ca.db.index", app_ / "ca.db.Index");
+    job::runSigningFinishedJob(window_, services_);
+    EXPECT_EQ(window_.informations.back(), "SSL 憑證產生完成!");
+    EXPECT_EQ(namesIn(save_ / "www.example.test"),
+              (Files {"01.pem", "client.cer", "client.crt", "client.key", "privkey.pem", "server.cer", "server.crt",
+                      "server.csr", "server.key"}));
+    EXPECT_EQ(namesIn(app_),
+              (Files {"UserSign.bat", "ca.db.index", "ca.db.serial", "calls.txt", "openssl.cnf", "openssl.exe"}));
+    EXPECT_EQ(contentOf(app_ / "ca.db.index"), "");
+    EXPECT_EQ(contentOf(app_ / "ca.db.serial"), "01\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(ApplicationFolders, WindowsJob, ::testing::Values("app", "My App", "憑證 工具"));
+
+} // namespace

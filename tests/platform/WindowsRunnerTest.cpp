@@ -1,0 +1,70 @@
+#include "TestFolder.h"
+#include "platform/AppFolder.h"
+#include "platform/ShellAndWait.h"
+#include "platform/VersionName.h"
+
+#include <gtest/gtest.h>
+#include <stdexcept>
+#include <thread>
+
+namespace velmora::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(WindowsVersion, TheVersionsAfterTheTableHaveNoNameAndRunCmdExe)
+{
+    // Wine reports Windows 7 (NT 6.1) unless told otherwise; anything from
+    // Vista on is past the table.
+    EXPECT_EQ(GetOSName(), "");
+    EXPECT_EQ(GetShellPrefix(GetOSName()), "cmd.exe /c");
+}
+
+class WindowsRunner : public ::testing::Test
+{
+protected:
+    // Runs the helper through cmd.exe until the test lets it end, then ends
+    // the interpreter with the exit code (Wine's cmd.exe passes on none of
+    // the helper's). Counts the runner's dispatches; a runner that misses the
+    // end gives up after a few seconds instead of hanging the suite.
+    bool runReleasedAfter(int dispatches, const std::string& exitCode)
+    {
+        const std::string release = (folder_.path() / "release").string();
+        const std::string helper = fileInFolder(executableFolder(), "wait_for_file.exe");
+        int count = 0;
+        const bool started
+            = ShellAndWait("cmd.exe /c", '"' + helper + "\" " + release + " & exit " + exitCode, *console_,
+                           [&](std::chrono::milliseconds longest) {
+                               if (++count == dispatches)
+                                   std::ofstream {release} << "go";
+                               if (count > dispatches + 500)
+                                   throw std::runtime_error("still waiting long after the command ended");
+                               std::this_thread::sleep_for(longest);
+                           });
+        EXPECT_GE(count, dispatches);
+        EXPECT_FALSE(fs::exists(release)) << "returned before the helper took the release";
+        return started;
+    }
+    const testing::TestFolder folder_ {"runner"};
+    const std::unique_ptr<Console> console_ = makeSystemConsole();
+};
+
+TEST_F(WindowsRunner, WaitsInANewConsoleUntilTheCommandHasEnded)
+{
+    EXPECT_TRUE(runReleasedAfter(10, "0"));
+}
+
+TEST_F(WindowsRunner, ACommandThatEndsWithTheCodeOfARunningOneHasEnded)
+{
+    EXPECT_TRUE(runReleasedAfter(3, "259"));
+}
+
+TEST_F(WindowsRunner, AStartThatFailsReturnsAfterOneDispatch)
+{
+    int dispatches = 0;
+    EXPECT_FALSE(ShellAndWait("no-such-interpreter.exe /c", "exit 0", *console_, [&](auto) { ++dispatches; }));
+    EXPECT_EQ(dispatches, 1);
+}
+
+} // namespace
+} // namespace velmora::platform

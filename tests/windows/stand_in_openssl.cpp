@@ -1,0 +1,60 @@
+// Stands in for openssl.exe in the Windows tests. Each call appends its
+// arguments to "calls.txt" beside the program, one call per line, the
+// arguments in UTF-8 and separated by " | ", and leaves what the step must:
+// the "-out" file and, for "ca", the database update the tool makes.
+#include "platform/AppFolder.h"
+#include "platform/TextFile.h"
+#include "platform/Utf8Path.h"
+#include "platform/WideText_win.h"
+
+#include <filesystem>
+#include <fstream>
+#include <shellapi.h> // after windows.h, which it needs
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace fs = std::filesystem;
+using namespace velmora::platform;
+
+namespace {
+
+std::vector<std::string> arguments()
+{
+    int count = 0;
+    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> utf8;
+    for (int i = 1; i < count; ++i)
+        utf8.push_back(fromUtf16(wide[i]));
+    LocalFree(wide);
+    return utf8;
+}
+
+// As the tool keeps its database: the state before the signing in ".old".
+void updateDatabase(const std::string& serial)
+{
+    fs::rename("ca.db.index", "ca.db.index.old");
+    fs::rename("ca.db.serial", "ca.db.serial.old");
+    std::ofstream("ca.db.index", std::ios::binary) << "V\t" << serial << "\tunknown\t/CN=signed\n";
+    std::ofstream("ca.db.serial", std::ios::binary) << "02\n";
+    std::ofstream("ca.db.index.attr", std::ios::binary) << "unique_subject = yes\n";
+    std::ofstream(serial + ".pem", std::ios::binary) << "signed";
+}
+
+} // namespace
+
+int main()
+{
+    const auto args = arguments();
+    std::string line;
+    for (const auto& arg : args)
+        line += (line.empty() ? "" : " | ") + arg;
+    std::ofstream(pathFromUtf8(fileInFolder(executableFolder(), "calls.txt")), std::ios::binary | std::ios::app)
+        << line << '\n';
+    for (std::size_t i = 0; i + 1 < args.size(); ++i)
+        if (args[i] == "-out")
+            std::ofstream(pathFromUtf8(args[i + 1]), std::ios::binary) << "made by " << args.front();
+    if (!args.empty() && args.front() == "ca")
+        updateDatabase("01");
+    return 0;
+}
