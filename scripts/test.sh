@@ -14,3 +14,4 @@ cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_
     -DVELMORA_BUILD_APP=OFF -DVELMORA_BUILD_TESTS=OFF
 cmake --build build-windows
 ctest --test-dir build-test --output-on-failure
+scripts/check-package.sh build-package
