@@ -36,13 +36,17 @@ fs::path toolOf(const fs::path& executableFolder)
 }
 
 // A database is copied only where there is none: once a job has used it, it
-// is the user's.
+// is the user's, and the tool must be able to update it even when the
+// shipped copy is read-only.
 bool copyUnlessPresent(const fs::path& source, const fs::path& target)
 {
     std::error_code error;
     if (fs::exists(fs::symlink_status(target, error)))
         return true;
-    return fs::copy_file(source, target, error);
+    if (!fs::copy_file(source, target, error))
+        return false;
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::add, error);
+    return true;
 }
 
 } // namespace

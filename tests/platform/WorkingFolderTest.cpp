@@ -72,6 +72,7 @@ TEST_F(WorkingFolderTest, WritableExecutableFolderIsUsedAsItIs)
 
 TEST_F(WorkingFolderTest, ReadOnlyExecutableFolderGivesAPerUserFolderThatKeepsTheUsersFiles)
 {
+    fs::permissions(program / "ca.db.serial", fs::perms(0444));
     const WorkingFolder first = prepare();
     EXPECT_EQ(first.path, user.string());
     EXPECT_TRUE(first.usable);
@@ -79,6 +80,7 @@ TEST_F(WorkingFolderTest, ReadOnlyExecutableFolderGivesAPerUserFolderThatKeepsTh
     EXPECT_EQ(fs::read_symlink(user / "openssl"), fs::canonical(tool));
     EXPECT_EQ(contentOf(user / "ca.db.index"), "");
     EXPECT_EQ(contentOf(user / "ca.db.serial"), "01\n");
+    EXPECT_EQ(fs::status(user / "ca.db.serial").permissions() & fs::perms::owner_write, fs::perms::owner_write);
     EXPECT_EQ(fs::status(user).permissions() & fs::perms::all, fs::perms::owner_all);
 
     // The user's own configuration and a database in use survive the next start.
