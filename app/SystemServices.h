@@ -4,7 +4,7 @@
 #include "app/FrmMain.h"
 #include "app/MessageBoxes.h"
 #include "app/WindowEvents.h"
-#include "platform/AppFolder.h"
+#include "platform/WorkingFolder.h"
 
 #include <memory>
 
@@ -12,12 +12,18 @@ namespace velmora::app {
 
 // What the program gives the window: the real message boxes, folder dialog,
 // clock, console and application folder. Tests give it their own instead.
+// The application folder is chosen, and made when it is the user's own, as
+// the program starts.
 struct SystemServices
 {
     QtMessageBoxes messageBoxes;
     QtFolderDialog folderDialog;
     std::unique_ptr<platform::Console> console = platform::makeSystemConsole();
-    job::JobServices job {platform::executableFolder(), *console, dispatchWindowEvents};
+    platform::WorkingFolder appFolder = platform::workingFolder();
+    job::JobServices job {.appFolder = appFolder.path,
+                          .console = *console,
+                          .dispatch = dispatchWindowEvents,
+                          .appFolderUsable = appFolder.usable};
 
     WindowServices forWindow() { return {messageBoxes, folderDialog, &QDate::currentDate, job}; }
 };

@@ -66,6 +66,8 @@ public:
 
     void generate()
     {
+        if (!appFolderUsable())
+            return;
         const auto target = runGenerateChecks(window_, form_.separator);
         if (!target || !usableOutputFolder(target->outputFolder) || !toolFilesPresent())
             return;
@@ -82,6 +84,8 @@ public:
 
     void signingFinished()
     {
+        if (!appFolderUsable())
+            return;
         const auto target = runSigningFinishedChecks(window_, form_.separator);
         if (!target || !usableOutputFolder(target->outputFolder))
             return;
@@ -99,6 +103,13 @@ public:
     }
 
 private:
+    bool appFolderUsable()
+    {
+        if (!services_.appFolderUsable)
+            window_.showWarning(join({texts::folderUnusableBefore, services_.appFolder, texts::folderUnusableAfter}));
+        return services_.appFolderUsable;
+    }
+
     // The export into the application folder itself would copy files onto
     // themselves and the clean-up would then delete them.
     bool usableOutputFolder(const std::string& outputFolder)

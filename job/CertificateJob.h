@@ -19,6 +19,9 @@ struct JobServices
     platform::DispatchEvents dispatch;
     std::chrono::milliseconds pauseLength {5000};
     platform::CodePage codePage = platform::systemCodePage();
+    // False when no folder could be made ready for the job's files: a job
+    // then says so and does nothing.
+    bool appFolderUsable = true;
 };
 
 // The generate button: the checks, the tool's steps, then either the

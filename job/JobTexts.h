@@ -24,6 +24,9 @@ inline constexpr std::string_view completed = "SSL 憑證產生完成!";
 // Around the path of a tool file that is missing.
 inline constexpr std::string_view toolMissingBefore = "找不到 ";
 inline constexpr std::string_view toolMissingAfter = ", 無法產生憑證!";
+// Around the path of a working folder that could not be made ready.
+inline constexpr std::string_view folderUnusableBefore = "無法使用工作資料夾 ";
+inline constexpr std::string_view folderUnusableAfter = "!";
 inline constexpr std::string_view noConsole = "無法開啟命令視窗, 已停止產生憑證!";
 // Around the name of the file a step did not leave.
 inline constexpr std::string_view stepFailedBefore = "無法產生 ";

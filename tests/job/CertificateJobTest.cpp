@@ -193,6 +193,20 @@ TEST_F(CertificateJob, AFailedStepStopsTheRunAndLeavesTheWindowIdle)
     }
 }
 
+TEST_F(CertificateJob, UnusableWorkingFolderIsNamedBeforeAnyCheckOrStep)
+{
+    services.appFolderUsable = false;
+    std::ofstream(app / "server.crt") << "signed";
+    for (const auto& press : {&CertificateJob::generate, &CertificateJob::signingFinished}) {
+        window = FakeJobWindow({.savePath = save.string()});
+        (this->*press)();
+        EXPECT_EQ(window.events, Names {"warning"});
+        EXPECT_EQ(window.warnings, Names {"無法使用工作資料夾 " + app.string() + "!"});
+        EXPECT_TRUE(tool.started.empty());
+        EXPECT_FALSE(fs::exists(out));
+    }
+}
+
 TEST_F(CertificateJob, ClientOnlyRunSwitchedToTheOtherKindDuringThePauseExportsNothing)
 {
     onDispatch = [this] {

@@ -5,6 +5,7 @@
 #include "job/CertificateJob.h"
 #include "job/JobTexts.h"
 #include "platform/ShellAndWait.h"
+#include "platform/WorkingFolder.h"
 
 #include <chrono>
 #include <cstdio>
@@ -158,6 +159,30 @@ TEST_F(EndToEnd, ClientOnlyRunExportsTheCaAndLeavesOnlyTheShippedFiles)
         EXPECT_EQ(modeOf(output() / "client.key"), fs::perms(0600));
         EXPECT_EQ(namesIn(app_), shippedFiles);
     }
+}
+
+TEST_F(EndToEnd, ClientOnlyRunFromAReadOnlyProgramFolderWorksInThePerUserFolder)
+{
+    // Read-only for a user; an administrator writes anyway, so the folder test is told.
+    fs::permissions(app_, fs::perms(0555));
+    const fs::path user = root_.path() / "data home" / "velmora";
+    const auto folder = platform::prepareWorkingFolder(app_.string(), user.string(), [this](const std::string& f) {
+        return f != app_ && platform::folderIsWritable(f);
+    });
+    auto clientOnly = makeWindow(false);
+    support::PtyConsole console {{{"pass phrase", passPhrase}}};
+    job::runGenerateJob(clientOnly,
+                        {.appFolder = folder.path,
+                         .console = console,
+                         .dispatch = support::sleepThrough,
+                         .pauseLength = 3ms,
+                         .appFolderUsable = folder.usable});
+    fs::permissions(app_, fs::perms(0755));
+
+    expectCompleted(clientOnly);
+    EXPECT_EQ(namesIn(output()), clientFiles);
+    EXPECT_EQ(namesIn(user), shippedFiles);
+    EXPECT_EQ(namesIn(app_), shippedFiles);
 }
 
 TEST_F(EndToEnd, SignedServerSetNamesTheRequestedHostAndLeavesTheCaDatabaseAsBefore)
