@@ -1,4 +1,5 @@
 #include "platform/AppFolder.h"
+#include "platform/WideText_win.h"
 #include "platform/WorkingFolder.h"
 
 #include <windows.h>
@@ -7,10 +8,10 @@ namespace velmora::platform {
 
 bool folderIsWritable(const std::string& folder)
 {
-    char probe[MAX_PATH];
-    if (GetTempFileNameA(folder.c_str(), "vel", 0, probe) == 0)
+    wchar_t probe[MAX_PATH];
+    if (GetTempFileNameW(toUtf16(folder).c_str(), L"vel", 0, probe) == 0)
         return false;
-    DeleteFileA(probe);
+    DeleteFileW(probe);
     return true;
 }
 

@@ -3,32 +3,18 @@
 // arguments in UTF-8 and separated by " | ", and leaves what the step must:
 // the "-out" file and, for "ca", the database update the tool makes.
 #include "platform/AppFolder.h"
-#include "platform/TextFile.h"
 #include "platform/Utf8Path.h"
 #include "platform/WideText_win.h"
 
 #include <filesystem>
 #include <fstream>
-#include <shellapi.h> // after windows.h, which it needs
 #include <string>
 #include <vector>
-#include <windows.h>
 
 namespace fs = std::filesystem;
 using namespace velmora::platform;
 
 namespace {
-
-std::vector<std::string> arguments()
-{
-    int count = 0;
-    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
-    std::vector<std::string> utf8;
-    for (int i = 1; i < count; ++i)
-        utf8.push_back(fromUtf16(wide[i]));
-    LocalFree(wide);
-    return utf8;
-}
 
 // As the tool keeps its database: the state before the signing in ".old".
 void updateDatabase(const std::string& serial)
@@ -43,9 +29,12 @@ void updateDatabase(const std::string& serial)
 
 } // namespace
 
-int main()
+// The wide entry point: arguments in UTF-16, whatever the ANSI code page.
+int wmain(int argc, wchar_t* argv[])
 {
-    const auto args = arguments();
+    std::vector<std::string> args;
+    for (int i = 1; i < argc; ++i)
+        args.push_back(fromUtf16(argv[i]));
     std::string line;
     for (const auto& arg : args)
         line += (line.empty() ? "" : " | ") + arg;
