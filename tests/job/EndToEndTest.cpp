@@ -12,7 +12,6 @@
 #include <ctime>
 #include <gtest/gtest.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 // The real job with the real tool and the shipped configuration: the one place
 // where the command lines, openssl.cnf, the signing script and the export have
@@ -235,17 +234,6 @@ TEST_F(EndToEnd, SignedServerSetNamesTheRequestedHostAndLeavesTheCaDatabaseAsBef
     }
 }
 
-TEST_F(EndToEnd, WrongPassPhraseForTheCaKeyStopsBeforeTheCertificate)
-{
-    auto clientOnly = makeWindow(false);
-    generate(clientOnly, {{"PEM pass phrase", passPhrase}, {"pass phrase", "not-" + passPhrase}});
-    EXPECT_EQ(clientOnly.warnings, std::vector<std::string> {"無法產生 ca.crt, 已停止產生憑證!"});
-    EXPECT_EQ(clientOnly.informations, std::vector<std::string> {});
-    EXPECT_FALSE(clientOnly.busy);
-    EXPECT_EQ(clientOnly.status, "");
-    EXPECT_EQ(namesIn(output()), Names {});
-}
-
 TEST_F(EndToEnd, SigningFinishedBeforeTheScriptRanKeepsTheWorkingFiles)
 {
     auto clientAndServer = makeWindow(true);
@@ -256,33 +244,6 @@ TEST_F(EndToEnd, SigningFinishedBeforeTheScriptRanKeepsTheWorkingFiles)
     for (const char* file : {"ca.key", "ca.crt", "server.key", "server.csr"})
         EXPECT_TRUE(fs::exists(app_ / file)) << file;
     EXPECT_EQ(namesIn(output()), Names {});
-}
-
-TEST_F(EndToEnd, ExportThatCannotWriteNamesWhatIsMissingAndKeepsTheSources)
-{
-    // Root ignores a folder's permissions, so there the copies are blocked by
-    // folders of the targets' names; a file inside keeps the key's target
-    // folder from going where the export removes an older key first.
-    fs::create_directories(output());
-    const bool root = geteuid() == 0;
-    if (root) {
-        for (const auto& name : clientFiles)
-            fs::create_directories(output() / name / "blocker");
-    } else {
-        fs::permissions(output(), fs::perms(0555));
-    }
-    auto clientOnly = makeWindow(false);
-    generate(clientOnly);
-    fs::permissions(output(), fs::perms(0755));
-
-    ASSERT_EQ(clientOnly.warnings.size(), 1u);
-    const std::string& warning = clientOnly.warnings.front();
-    EXPECT_TRUE(warning.starts_with("下列檔案沒有輸出到 " + output().string() + ":\r\n")) << warning;
-    for (const auto& name : clientFiles)
-        EXPECT_NE(warning.find("\r\n" + name + "\r\n"), std::string::npos) << name;
-    EXPECT_EQ(clientOnly.informations, std::vector<std::string> {});
-    for (const char* file : {"ca.key", "ca.crt"})
-        EXPECT_TRUE(fs::exists(app_ / file)) << file;
 }
 
 } // namespace

@@ -41,6 +41,13 @@ protected:
         std::ofstream(app_ / "ca.db.serial", std::ios::binary) << "01\n";
     }
     std::string in(const char* name) const { return utf8(app_) + "\\" + name; }
+    // A rename to another case of the same name keeps the old spelling here.
+    void respell(const char* name, const char* spelling) const
+    {
+        const std::string content = contentOf(app_ / name);
+        fs::remove(app_ / name);
+        std::ofstream(app_ / spelling, std::ios::binary) << content;
+    }
 
     const velmora::testing::TestFolder root_ {"windows-job"};
     const fs::path app_ = root_.path() / platform::pathFromUtf8(GetParam());
@@ -78,8 +85,10 @@ TEST_P(WindowsJob, StepsScriptExportAndRestoreRunThroughCmdExe)
               "ca | -config | openssl.cnf | -startdate | 261206000000Z | -enddate | 271206235959Z | -cert | ca.crt | "
               "-keyfile | ca.key | -in | server.csr | -out | server.crt\n");
 
-    // The index as the spelling the clean-up names it: one file whatever the case.
-    fs::rename(app_ / "ca.db.index", app_ / "ca.db.Index");
+    // Names in other letter cases are the same files: the index as the
+    // clean-up spells it, a backup as another tool might.
+    respell("ca.db.index", "ca.db.Index");
+    respell("ca.db.serial.old", "CA.DB.SERIAL.OLD");
     job::runSigningFinishedJob(window_, services_);
     EXPECT_EQ(window_.informations.back(), "SSL 憑證產生完成!");
     EXPECT_EQ(namesIn(save_ / "www.example.test"),
