@@ -29,6 +29,9 @@ namespace {
 // The names openssl.cnf takes its per-run defaults from.
 constexpr const char* commonNameVariable = "VELMORA_COMMON_NAME";
 constexpr const char* subjectAltNameVariable = "VELMORA_SUBJECT_ALT_NAME";
+// Makes the Windows tool take its arguments (and pass phrases) as UTF-8
+// instead of in the ANSI code page; other systems' tools do not look at it.
+constexpr const char* toolReadsUtf8Variable = "OPENSSL_WIN32_UTF8";
 
 std::string caCommonName(const SiteHost& host)
 {
@@ -138,6 +141,11 @@ private:
     bool makeClientFiles(const SiteHost& host)
     {
         prefix_ = platform::GetShellPrefix(platform::GetOSName());
+        // Only a folder name the ANSI code page lacks needs UTF-8 to reach the
+        // tool. Otherwise the tool stays as the signing script, started by the
+        // user, finds it: a pass phrase typed there must match the key's.
+        if (!platform::encodeText(services_.appFolder, services_.codePage))
+            platform::setInheritedVariable(toolReadsUtf8Variable, "1");
         const int days = dayCount(window_.startDateText(), window_.endDateText());
         if (!runKeyStep(texts::caKeyStatus, toolFiles::caKey))
             return false;

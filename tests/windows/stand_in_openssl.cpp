@@ -1,7 +1,7 @@
-// Stands in for openssl.exe in the Windows tests. Each call appends its
-// arguments to "calls.txt" beside the program, one call per line, the
-// arguments in UTF-8 and separated by " | ", and leaves what the step must:
-// the "-out" file and, for "ca", the database update the tool makes.
+// Stands in for openssl.exe in the Windows tests, reading its arguments as the
+// real tool does. Each call appends them to "calls.txt" beside the program,
+// one call per line, in UTF-8 and separated by " | ", and leaves what the
+// step must: the "-out" file and, for "ca", the database update the tool makes.
 #include "platform/AppFolder.h"
 #include "platform/Utf8Path.h"
 #include "platform/WideText_win.h"
@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 #include <vector>
+#include <windows.h>
 
 namespace fs = std::filesystem;
 using namespace velmora::platform;
@@ -27,14 +28,22 @@ void updateDatabase(const std::string& serial)
     std::ofstream(serial + ".pem", std::ios::binary) << "signed";
 }
 
+// An argument as the tool sees it: as UTF-8 when told so, otherwise in the
+// ANSI code page, where a character the code page lacks becomes a stand-in.
+std::string asTheToolReads(const wchar_t* argument)
+{
+    if (GetEnvironmentVariableW(L"OPENSSL_WIN32_UTF8", nullptr, 0) != 0)
+        return fromUtf16(argument);
+    return fromUtf16(toUtf16(fromUtf16(argument, CP_ACP), CP_ACP));
+}
+
 } // namespace
 
-// The wide entry point: arguments in UTF-16, whatever the ANSI code page.
 int wmain(int argc, wchar_t* argv[])
 {
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
-        args.push_back(fromUtf16(argv[i]));
+        args.push_back(asTheToolReads(argv[i]));
     std::string line;
     for (const auto& arg : args)
         line += (line.empty() ? "" : " | ") + arg;
