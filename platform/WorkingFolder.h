@@ -34,7 +34,9 @@ WorkingFolder prepareWorkingFolder(const std::string& executableFolder, const st
                                    const FolderTest& writable = folderIsWritable);
 
 // The working folder of the running program, made ready: on Windows always
-// the executable's folder, elsewhere as prepareWorkingFolder chooses.
+// the executable's folder, elsewhere as prepareWorkingFolder chooses. The
+// functions above exist only where the program's own folder may be closed
+// to its user, so not on Windows.
 WorkingFolder workingFolder();
 
 } // namespace velmora::platform
