@@ -1,5 +1,6 @@
 #include "platform/VersionName.h"
 
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace velmora::platform {
@@ -23,6 +24,14 @@ TEST(VersionName, EditionsByTheServicePacksSecondCharacterAndNoNameOutsideTheTab
     for (const auto& [record, name] : table)
         EXPECT_EQ(versionNameFor(record), name) << record.platformId << ' ' << record.majorVersion << '.'
                                                 << record.minorVersion << " \"" << record.servicePack << '"';
+}
+
+TEST(VersionName, TheRunningSystemIsNamedByItsVersionQuery)
+{
+    // Under Wine the test run makes this program's system Windows 98 SE;
+    // elsewhere there is no Windows version to name.
+    const char* expected = std::getenv("VELMORA_TEST_OS_NAME");
+    EXPECT_EQ(GetOSName(), expected ? expected : "");
 }
 
 TEST(ShellPrefix, EveryNineXNameGetsCommandComAnyOtherTextCmdExe)

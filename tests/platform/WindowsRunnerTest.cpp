@@ -1,7 +1,6 @@
 #include "TestFolder.h"
 #include "platform/AppFolder.h"
 #include "platform/ShellAndWait.h"
-#include "platform/VersionName.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -11,14 +10,6 @@ namespace velmora::platform {
 namespace {
 
 namespace fs = std::filesystem;
-
-TEST(WindowsVersion, TheVersionsAfterTheTableHaveNoNameAndRunCmdExe)
-{
-    // Wine reports Windows 7 (NT 6.1) unless told otherwise; anything from
-    // Vista on is past the table.
-    EXPECT_EQ(GetOSName(), "");
-    EXPECT_EQ(GetShellPrefix(GetOSName()), "cmd.exe /c");
-}
 
 class WindowsRunner : public ::testing::Test
 {

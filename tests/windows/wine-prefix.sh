@@ -9,6 +9,9 @@ case "$1" in
 make)
     rm -rf "$WINEPREFIX"
     wineboot --init
+    # One test program runs as on Windows 98 SE, so the version it is told
+    # must come through the system's version query and the name table.
+    wine reg add 'HKCU\Software\Wine\AppDefaults\test_version_name.exe' /v Version /d win98 /f
     wineserver --wait
     mkdir -p "$WINEPREFIX/unix-locale"
     localedef -i zh_TW -f UTF-8 "$WINEPREFIX/unix-locale/zh_TW.UTF-8"
