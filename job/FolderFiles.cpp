@@ -26,10 +26,8 @@ std::vector<std::string> ordinaryFileNames(const fs::path& folder)
     std::error_code error;
     for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error)) {
         std::error_code statusError;
-        if (entry->is_regular_file(statusError)) {
-            const auto name = entry->path().filename().u8string();
-            names.emplace_back(name.begin(), name.end());
-        }
+        if (entry->is_regular_file(statusError))
+            names.push_back(platform::utf8FromPath(entry->path().filename()));
     }
     std::sort(names.begin(), names.end());
     return names;

@@ -20,12 +20,6 @@ using velmora::testing::contentOf;
 using velmora::testing::namesIn;
 using Files = std::set<std::string>;
 
-std::string utf8(const fs::path& path)
-{
-    const auto text = path.u8string();
-    return {text.begin(), text.end()};
-}
-
 class WindowsJob : public ::testing::TestWithParam<const char*>
 {
 protected:
@@ -40,7 +34,7 @@ protected:
         std::ofstream(app_ / "ca.db.index", std::ios::binary) << "";
         std::ofstream(app_ / "ca.db.serial", std::ios::binary) << "01\n";
     }
-    std::string in(const char* name) const { return utf8(app_) + "\\" + name; }
+    std::string in(const char* name) const { return platform::utf8FromPath(app_) + "\\" + name; }
     // A rename to another case of the same name keeps the old spelling here.
     void respell(const char* name, const char* spelling) const
     {
@@ -52,9 +46,9 @@ protected:
     const velmora::testing::TestFolder root_ {"windows-job"};
     const fs::path app_ = root_.path() / platform::pathFromUtf8(GetParam());
     const fs::path save_ = root_.path() / platform::pathFromUtf8("存放 位置");
-    FakeJobWindow window_ {{.savePath = utf8(save_), .clientAndServer = true, .autoRequest = true}};
+    FakeJobWindow window_ {{.savePath = platform::utf8FromPath(save_), .clientAndServer = true, .autoRequest = true}};
     const std::unique_ptr<platform::Console> console_ = platform::makeSystemConsole();
-    const job::JobServices services_ {utf8(app_), *console_, velmora::testing::sleepThrough,
+    const job::JobServices services_ {platform::utf8FromPath(app_), *console_, velmora::testing::sleepThrough,
                                       std::chrono::milliseconds::zero()};
 };
 
@@ -67,8 +61,8 @@ TEST_P(WindowsJob, StepsScriptExportAndRestoreRunThroughCmdExe)
     EXPECT_EQ(contentOf(app_ / "UserSign.bat"), script);
 
     // As the user starts it: from its own folder.
-    ASSERT_TRUE(platform::ShellAndWait("cmd.exe /c", "cd /d \"" + utf8(app_) + "\" && UserSign.bat", *console_,
-                                       velmora::testing::sleepThrough));
+    ASSERT_TRUE(platform::ShellAndWait("cmd.exe /c", "cd /d \"" + platform::utf8FromPath(app_) + "\" && UserSign.bat",
+                                       *console_, velmora::testing::sleepThrough));
     EXPECT_EQ(
         contentOf(app_ / "calls.txt"),
         "genrsa | -des3 | -out | " + in("ca.key")
