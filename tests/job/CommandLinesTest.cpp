@@ -14,7 +14,9 @@ using namespace std::chrono;
 
 namespace {
 
-TEST(CommandLines, EachStepOnBothSystems)
+// The lines as the Windows interpreter gets them; the Linux ones run for real
+// in the end-to-end test, and the job test checks the first step's on each system.
+TEST(CommandLines, EachStep)
 {
     const ToolCommands windows {windowsForm, "C:\\Tool"};
     EXPECT_EQ(windows.key("ca.key", "2048"), "C:\\Tool\\openssl.exe genrsa -des3 -out C:\\Tool\\ca.key 2048");
@@ -25,16 +27,6 @@ TEST(CommandLines, EachStepOnBothSystems)
     EXPECT_EQ(windows.serverRequest(),
               "C:\\Tool\\openssl.exe req -config C:\\Tool\\openssl.cnf -new "
               "-key C:\\Tool\\server.key -out C:\\Tool\\server.csr");
-
-    const ToolCommands posix {posixForm, "/opt/velmora"};
-    EXPECT_EQ(posix.key("ca.key", "2048"), "/opt/velmora/openssl genrsa -des3 -out /opt/velmora/ca.key 2048");
-    EXPECT_EQ(posix.caCertificate(-1),
-              "/opt/velmora/openssl req -config /opt/velmora/openssl.cnf -new -x509 -days -1 "
-              "-key /opt/velmora/ca.key -out /opt/velmora/ca.crt");
-    EXPECT_EQ(posix.key("server.key", "4096"), "/opt/velmora/openssl genrsa -des3 -out /opt/velmora/server.key 4096");
-    EXPECT_EQ(posix.serverRequest(),
-              "/opt/velmora/openssl req -config /opt/velmora/openssl.cnf -new "
-              "-key /opt/velmora/server.key -out /opt/velmora/server.csr");
 }
 
 TEST(CommandLines, ArgumentsTheInterpreterWouldSplitOrReadAreQuoted)
@@ -70,20 +62,17 @@ TEST(CommandLines, DayCountIsWholeDaysBetweenTheDates)
         EXPECT_EQ(dayCount(start, end), days) << start << " " << end;
 }
 
-TEST(SigningScript, LineAndFileBytesOnBothSystems)
+TEST(SigningScript, WindowsLineAndLinuxFileBytes)
 {
     const year_month_day start {year {2025}, March, day {7}}, end {year {2026}, March, day {7}};
     const std::string windowsLine = "openssl.exe ca -config openssl.cnf -startdate 250307000000Z -enddate "
                                     "260307235959Z -cert ca.crt -keyfile ca.key -in server.csr -out server.crt";
     EXPECT_EQ(windowsLine.size(), 142u);
     EXPECT_EQ(signingCommand(windowsForm, start, end), windowsLine);
+    // UserSign.bat's bytes are the Windows job test's, where cmd.exe runs it.
 
     velmora::testing::TestFolder folder {"script"};
     namespace platform = velmora::platform;
-    ASSERT_TRUE(platform::writeTextLines(folder.file("UserSign.bat"), signingScriptLines(windowsForm, start, end)));
-    const std::string batch = velmora::testing::contentOf(folder.file("UserSign.bat"));
-    EXPECT_EQ(batch, "@echo off\r\n" + windowsLine + "\r\n");
-    EXPECT_EQ(batch.size(), 155u);
 
     ASSERT_TRUE(platform::writeTextLines(folder.file("UserSign.sh"), signingScriptLines(posixForm, start, end),
                                          platform::systemCodePage(), platform::LineEnd::Lf));
