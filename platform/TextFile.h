@@ -34,7 +34,10 @@ enum class LineEnd { CrLf, Lf };
 bool writeTextLines(const std::string& path, const std::vector<std::string>& utf8Lines,
                     const CodePage& codePage = systemCodePage(), LineEnd lineEnd = LineEnd::CrLf);
 
-// Renames a file over another, replacing it if it exists.
-bool replaceFile(const std::string& from, const std::string& to);
+// Puts the bytes at the path (UTF-8) in one step. They are written first to
+// a temporary of a random name, created exclusively in the same folder, which
+// is then renamed over whatever stands at the path: a link planted there is
+// replaced, never written through. No temporary stays when anything fails.
+bool replaceFileWith(const std::string& path, std::string_view bytes);
 
 } // namespace velmora::platform

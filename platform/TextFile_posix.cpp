@@ -2,9 +2,12 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <iconv.h>
 #include <langinfo.h>
 #include <locale.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace velmora::platform {
 
@@ -52,9 +55,39 @@ std::optional<std::string> encodeText(std::string_view utf8, const CodePage& cod
     return encoded;
 }
 
-bool replaceFile(const std::string& from, const std::string& to)
+namespace {
+
+bool writeAll(int file, std::string_view bytes)
 {
-    return std::rename(from.c_str(), to.c_str()) == 0;
+    while (!bytes.empty()) {
+        const ssize_t written = write(file, bytes.data(), bytes.size());
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        bytes.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
+}
+
+} // namespace
+
+bool replaceFileWith(const std::string& path, std::string_view bytes)
+{
+    const auto slash = path.rfind('/');
+    std::string temporary
+        = (slash == std::string::npos ? std::string() : path.substr(0, slash + 1)) + ".velmora-XXXXXX";
+    const int file = mkstemp(temporary.data());
+    if (file < 0)
+        return false;
+    // The text files are scripts, requests and notices, not secrets: readable
+    // as a file the user made with an editor would be.
+    bool written = writeAll(file, bytes) && fchmod(file, 0644) == 0;
+    written = close(file) == 0 && written;
+    if (written && std::rename(temporary.c_str(), path.c_str()) == 0)
+        return true;
+    unlink(temporary.c_str());
+    return false;
 }
 
 } // namespace velmora::platform

@@ -1,6 +1,7 @@
 #include "platform/TextFile.h"
 #include "platform/WideText_win.h"
 
+#include <random>
 #include <windows.h>
 
 namespace velmora::platform {
@@ -27,9 +28,31 @@ std::optional<std::string> encodeText(std::string_view utf8, const CodePage& cod
     return encoded;
 }
 
-bool replaceFile(const std::string& from, const std::string& to)
+bool replaceFileWith(const std::string& path, std::string_view bytes)
 {
-    return MoveFileExW(toUtf16(from).c_str(), toUtf16(to).c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+    const auto cut = path.find_last_of("\\/");
+    const std::string folder = cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
+    std::random_device random;
+    // A name already taken is another's file: never opened, a new name tried.
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const std::wstring temporary = toUtf16(folder + ".velmora-" + std::to_string(random()) + ".tmp");
+        const HANDLE file
+            = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) {
+            if (GetLastError() == ERROR_FILE_EXISTS)
+                continue;
+            return false;
+        }
+        DWORD written = 0;
+        bool complete = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)
+            && written == bytes.size();
+        complete = CloseHandle(file) && complete;
+        if (complete && MoveFileExW(temporary.c_str(), toUtf16(path).c_str(), MOVEFILE_REPLACE_EXISTING))
+            return true;
+        DeleteFileW(temporary.c_str());
+        return false;
+    }
+    return false;
 }
 
 } // namespace velmora::platform

@@ -76,5 +76,19 @@ TEST_F(TextFiles, AFileThatCannotBeWrittenIsReportedAndLeavesNothing)
     EXPECT_EQ(std::distance(fs::directory_iterator {folder_}, fs::directory_iterator {}), 1) << "a leftover file";
 }
 
+#ifndef _WIN32 // links are a matter of the POSIX file systems here
+TEST_F(TextFiles, ALinkPlantedAtTheNameOrATemporaryNameIsReplacedNotWrittenThrough)
+{
+    const fs::path outside = folder_ / "outside", script = folder_ / "UserSign.sh";
+    std::ofstream {outside} << "theirs";
+    fs::create_symlink(outside, script);
+    fs::create_symlink(outside, folder_ / "UserSign.sh.velmora-new");
+    ASSERT_TRUE(writeTextLines(script.string(), {"ours"}, systemCodePage(), LineEnd::Lf));
+    EXPECT_EQ(contentOf(outside), "theirs");
+    EXPECT_FALSE(fs::is_symlink(script));
+    EXPECT_EQ(contentOf(script), "ours\n");
+}
+#endif
+
 } // namespace
 } // namespace velmora::platform
