@@ -22,7 +22,8 @@ using namespace velmora;
 // Leaves each step's "-out" file, about as large as the tool's.
 struct InstantTool final : platform::Console, platform::RunningCommand
 {
-    std::unique_ptr<RunningCommand> start(std::string_view, std::string_view command) override
+    std::unique_ptr<RunningCommand> start(std::string_view, std::string_view command,
+                                          const platform::EnvironmentValues&) override
     {
         std::istringstream words {std::string(command)};
         for (std::string word; words >> word;)

@@ -13,7 +13,6 @@
 #include "job/SigningScript.h"
 #include "job/SiteHost.h"
 #include "job/ToolFiles.h"
-#include "platform/Environment.h"
 #include "platform/ShellAndWait.h"
 #include "platform/VersionName.h"
 
@@ -141,19 +140,14 @@ private:
     bool makeClientFiles(const SiteHost& host)
     {
         prefix_ = platform::GetShellPrefix(platform::GetOSName());
-        // Only a folder name the ANSI code page lacks needs UTF-8 to reach the
-        // tool. Otherwise the tool stays as the signing script, started by the
-        // user, finds it: a pass phrase typed there must match the key's.
-        if (!platform::encodeText(services_.appFolder, services_.codePage))
-            platform::setInheritedVariable(toolReadsUtf8Variable, "1");
         const int days = dayCount(window_.startDateText(), window_.endDateText());
         if (!runKeyStep(texts::caKeyStatus, toolFiles::caKey))
             return false;
         pause();
         // The CA's certificate names the CA: a subject equal to the server's
         // would make the server certificate look self-issued.
-        platform::setInheritedVariable(commonNameVariable, caCommonName(host));
-        return runStep(texts::caCertificateStatus, commands_.caCertificate(days), toolFiles::caCertificate);
+        return runStep(texts::caCertificateStatus, commands_.caCertificate(days), toolFiles::caCertificate,
+                       toolEnvironment({{commonNameVariable, caCommonName(host)}}));
     }
 
     bool makeServerFiles(const SiteHost& host)
@@ -162,9 +156,9 @@ private:
         if (!runKeyStep(texts::serverKeyStatus, toolFiles::serverKey))
             return false;
         pause();
-        platform::setInheritedVariable(commonNameVariable, host.name);
-        platform::setInheritedVariable(subjectAltNameVariable, host.subjectAltName());
-        if (!runStep(texts::serverRequestStatus, commands_.serverRequest(), toolFiles::serverRequest))
+        if (!runStep(
+                texts::serverRequestStatus, commands_.serverRequest(), toolFiles::serverRequest,
+                toolEnvironment({{commonNameVariable, host.name}, {subjectAltNameVariable, host.subjectAltName()}})))
             return false;
         return window_.autoRequestChecked() || replaceRequestWithPasted();
     }
@@ -176,20 +170,45 @@ private:
         const std::string keyLength = window_.maxLenText();
         if (!isAcceptableKeyLength(keyLength))
             return stopWith(std::string(messages::keyLengthInvalid), InputControl::MaxLen);
-        return runStep(status, commands_.key(keyFile, keyLength), keyFile);
+        return runStep(status, commands_.key(keyFile, keyLength), keyFile, toolEnvironment());
+    }
+
+    // What the tool's process gets in its environment for a step: the
+    // step's values for the configuration file and, only where a folder name
+    // the ANSI code page lacks needs it, UTF-8 arguments. Otherwise the tool
+    // reads as the signing script, started by the user, finds it: a pass
+    // phrase typed there must match the key's.
+    platform::EnvironmentValues toolEnvironment(platform::EnvironmentValues values = {}) const
+    {
+        if (!platform::encodeText(services_.appFolder, services_.codePage))
+            values.emplace_back(toolReadsUtf8Variable, "1");
+        return values;
     }
 
     // One tool step. The file it must leave is removed first, so a file
     // from an earlier run cannot pass for its result.
-    bool runStep(std::string_view status, const std::string& command, std::string_view producedFile)
+    bool runStep(std::string_view status, const std::string& command, std::string_view producedFile,
+                 const platform::EnvironmentValues& environment)
     {
         window_.setStatusText(std::string(status));
         if (!removeFile(appFolder_, producedFile))
             return failedToProduce(producedFile);
-        if (!platform::ShellAndWait(prefix_, command, services_.console, services_.dispatch))
+        if (!platform::ShellAndWait(prefix_, command, services_.console, services_.dispatch, environment))
             return stopWith(std::string(texts::noConsole));
         services_.dispatch(std::chrono::milliseconds::zero());
-        return findFile(appFolder_, producedFile) || failedToProduce(producedFile);
+        if (holdsSomething(producedFile))
+            return true;
+        // A console closed at a prompt leaves an empty file: nothing may
+        // take it for a key later.
+        removeFile(appFolder_, producedFile);
+        return failedToProduce(producedFile);
+    }
+
+    bool holdsSomething(std::string_view fileName) const
+    {
+        const auto file = findFile(appFolder_, fileName);
+        std::error_code error;
+        return file && fs::file_size(*file, error) > 0 && !error;
     }
 
     bool replaceRequestWithPasted()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ChildEnvironment.h"
+
 #include <memory>
 #include <string_view>
 
@@ -21,9 +23,12 @@ class Console
 {
 public:
     virtual ~Console() = default;
-    // Starts the line made of the interpreter prefix and the command; null
-    // when no process could be started.
-    virtual std::unique_ptr<RunningCommand> start(std::string_view prefix, std::string_view command) = 0;
+    // Starts the line made of the interpreter prefix and the command, with
+    // the values added to its environment; null when no process could be
+    // started.
+    virtual std::unique_ptr<RunningCommand> start(std::string_view prefix, std::string_view command,
+                                                  const EnvironmentValues& environment)
+        = 0;
 };
 
 // The system's console: a new console window on Windows, a terminal emulator

@@ -10,17 +10,33 @@ extern char** environ;
 
 namespace velmora::platform {
 
-std::optional<pid_t> spawnProcess(const std::vector<std::string>& argv, const posix_spawn_file_actions_t* fileActions,
-                                  const posix_spawnattr_t* attributes)
+namespace {
+
+// The pointers a spawn takes: to each string, then null.
+std::vector<char*> pointersTo(const std::vector<std::string>& strings)
+{
+    std::vector<char*> pointers;
+    for (const auto& string : strings)
+        pointers.push_back(const_cast<char*>(string.c_str()));
+    pointers.push_back(nullptr);
+    return pointers;
+}
+
+} // namespace
+
+std::optional<pid_t> spawnProcess(const std::vector<std::string>& argv, const EnvironmentValues& environment,
+                                  const posix_spawn_file_actions_t* fileActions, const posix_spawnattr_t* attributes)
 {
     if (argv.empty())
         return std::nullopt;
-    std::vector<char*> arguments;
-    for (const auto& argument : argv)
-        arguments.push_back(const_cast<char*>(argument.c_str()));
-    arguments.push_back(nullptr);
+    std::vector<std::string> entries;
+    for (char** entry = environ; *entry; ++entry)
+        entries.emplace_back(*entry);
+    entries = environmentWith(std::move(entries), environment, false);
+    auto arguments = pointersTo(argv);
+    auto environmentPointers = pointersTo(entries);
     pid_t pid = 0;
-    if (posix_spawnp(&pid, arguments[0], fileActions, attributes, arguments.data(), environ) != 0)
+    if (posix_spawnp(&pid, arguments[0], fileActions, attributes, arguments.data(), environmentPointers.data()) != 0)
         return std::nullopt;
     return pid;
 }

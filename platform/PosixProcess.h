@@ -11,9 +11,9 @@
 namespace velmora::platform {
 
 // Starts a program (looked up on PATH when the name has no slash) with the
-// given arguments and this process's environment. No process when the
-// program cannot be started.
-std::optional<pid_t> spawnProcess(const std::vector<std::string>& argv,
+// given arguments and this process's environment plus the values. No
+// process when the program cannot be started.
+std::optional<pid_t> spawnProcess(const std::vector<std::string>& argv, const EnvironmentValues& environment,
                                   const posix_spawn_file_actions_t* fileActions = nullptr,
                                   const posix_spawnattr_t* attributes = nullptr);
 

@@ -10,9 +10,10 @@ std::string composeCommandLine(std::string_view prefix, std::string_view command
     return line;
 }
 
-bool ShellAndWait(std::string_view prefix, std::string_view command, Console& console, const DispatchEvents& dispatch)
+bool ShellAndWait(std::string_view prefix, std::string_view command, Console& console, const DispatchEvents& dispatch,
+                  const EnvironmentValues& environment)
 {
-    const auto running = console.start(prefix, command);
+    const auto running = console.start(prefix, command, environment);
     if (!running) {
         dispatch(std::chrono::milliseconds::zero());
         return false;

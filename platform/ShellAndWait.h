@@ -20,7 +20,9 @@ std::string composeCommandLine(std::string_view prefix, std::string_view command
 // Starts the command in a console of its own and returns once its process has
 // ended, letting the window handle its events meanwhile. It neither ends the
 // process nor gives up on it. Returns whether a process could be started at
-// all; the command's own success is not known here.
-bool ShellAndWait(std::string_view prefix, std::string_view command, Console& console, const DispatchEvents& dispatch);
+// all; the command's own success is not known here. The environment values
+// are the command's alone.
+bool ShellAndWait(std::string_view prefix, std::string_view command, Console& console, const DispatchEvents& dispatch,
+                  const EnvironmentValues& environment = {});
 
 } // namespace velmora::platform

@@ -9,7 +9,8 @@ TerminalConsole::TerminalConsole(std::vector<TerminalEmulator> candidates)
 {
 }
 
-std::unique_ptr<RunningCommand> TerminalConsole::start(std::string_view prefix, std::string_view command)
+std::unique_ptr<RunningCommand> TerminalConsole::start(std::string_view prefix, std::string_view command,
+                                                       const EnvironmentValues& environment)
 {
     // Titled with the whole line that runs, as a Windows console shows its
     // command: the shell that stands in for the Windows interpreter.
@@ -19,7 +20,7 @@ std::unique_ptr<RunningCommand> TerminalConsole::start(std::string_view prefix, 
         title += (title.empty() ? "" : " ") + argument;
     // A terminal that is missing or cannot be run fails to spawn: try the next.
     for (const auto& terminal : candidates_) {
-        if (const auto pid = spawnProcess(terminalArgv(terminal, title, commandArgv)))
+        if (const auto pid = spawnProcess(terminalArgv(terminal, title, commandArgv), environment))
             return std::make_unique<PosixProcess>(*pid);
     }
     return nullptr;

@@ -14,7 +14,8 @@ class TerminalConsole final : public Console
 {
 public:
     explicit TerminalConsole(std::vector<TerminalEmulator> candidates = knownTerminals());
-    std::unique_ptr<RunningCommand> start(std::string_view prefix, std::string_view command) override;
+    std::unique_ptr<RunningCommand> start(std::string_view prefix, std::string_view command,
+                                          const EnvironmentValues& environment) override;
 
 private:
     std::vector<TerminalEmulator> candidates_;

@@ -2,6 +2,7 @@
 #include "platform/ShellAndWait.h"
 #include "platform/WideText_win.h"
 
+#include <cwchar>
 #include <string>
 #include <windows.h>
 
@@ -30,11 +31,45 @@ private:
     HANDLE handle_;
 };
 
+// This process's environment with the values set over it, in the form
+// CreateProcessW takes with CREATE_UNICODE_ENVIRONMENT.
+std::wstring environmentBlock(const EnvironmentValues& values)
+{
+    std::vector<std::string> entries;
+    if (wchar_t* strings = GetEnvironmentStringsW()) {
+        for (const wchar_t* entry = strings; *entry; entry += std::wcslen(entry) + 1)
+            entries.push_back(fromUtf16(entry));
+        FreeEnvironmentStringsW(strings);
+    }
+    std::wstring block;
+    for (const auto& entry : environmentWith(std::move(entries), values, true)) {
+        block += toUtf16(entry);
+        block += L'\0';
+    }
+    block += L'\0';
+    return block;
+}
+
+// The interpreter the prefix names, in the system folder. Found by the search
+// order instead, a program of that name in this program's own folder or the
+// current one would run first.
+std::wstring interpreterPath(std::string_view prefix)
+{
+    wchar_t folder[MAX_PATH];
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH)
+        return {};
+    return std::wstring(folder, length) + L'\\' + toUtf16(prefix.substr(0, prefix.find(' ')));
+}
+
 class WindowsConsole final : public Console
 {
 public:
-    std::unique_ptr<RunningCommand> start(std::string_view prefix, std::string_view command) override
+    std::unique_ptr<RunningCommand> start(std::string_view prefix, std::string_view command,
+                                          const EnvironmentValues& environment) override
     {
+        const std::wstring interpreter = interpreterPath(prefix);
+        std::wstring block = environmentBlock(environment);
         // The wide start: folder names in the line reach the interpreter
         // whatever the ANSI code page can spell.
         std::wstring line = toUtf16(composeCommandLine(prefix, command));
@@ -43,9 +78,10 @@ public:
         startup.dwFlags = STARTF_USESHOWWINDOW;
         startup.wShowWindow = SW_SHOWNORMAL;
         PROCESS_INFORMATION process {};
-        // No application name: the interpreter is found by its bare file name.
-        if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr, nullptr,
-                            &startup, &process))
+        if (interpreter.empty()
+            || !CreateProcessW(interpreter.c_str(), line.data(), nullptr, nullptr, FALSE,
+                               CREATE_NEW_CONSOLE | CREATE_UNICODE_ENVIRONMENT, block.data(), nullptr, &startup,
+                               &process))
             return nullptr;
         CloseHandle(process.hThread);
         // Opened by id while the start's own handle still holds the id,

@@ -20,7 +20,8 @@ struct HeldTool final : velmora::platform::Console
     bool released = false;
     int steps = 0;
     std::function<void()> onStart = [] {};
-    std::unique_ptr<velmora::platform::RunningCommand> start(std::string_view, std::string_view command) override
+    std::unique_ptr<velmora::platform::RunningCommand> start(std::string_view, std::string_view command,
+                                                             const velmora::platform::EnvironmentValues&) override
     {
         velmora::testing::leaveOutputFile(command);
         ++steps;

@@ -5,7 +5,6 @@
 #include "TestFolder.h"
 #include "job/JobTexts.h"
 #include "job/ToolFiles.h"
-#include "platform/Environment.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -22,7 +21,8 @@ using Files = std::set<std::string>;
 namespace {
 
 // Stands in for the console and the tool: records each command with the
-// tool's environment then, and leaves the "-out" file unless told to fail.
+// environment it gives the tool, and leaves the "-out" file unless told to
+// fail: then none, or an empty one as a console closed at a prompt does.
 struct FakeTool final : platform::Console
 {
     struct Started
@@ -33,18 +33,24 @@ struct FakeTool final : platform::Console
     FakeJobWindow* window = nullptr;
     std::vector<Started> started;
     int failingStep = 0; // 1-based; 0 for none
-    bool noConsole = false;
+    bool failureLeavesEmptyFile = false, noConsole = false;
 
-    std::unique_ptr<platform::RunningCommand> start(std::string_view prefix, std::string_view command) override
+    std::unique_ptr<platform::RunningCommand> start(std::string_view prefix, std::string_view command,
+                                                    const platform::EnvironmentValues& environment) override
     {
         if (noConsole)
             return nullptr;
-        const auto variable = platform::inheritedVariable;
+        const auto variable = [&](std::string_view name) {
+            for (const auto& [set, value] : environment)
+                if (set == name)
+                    return value;
+            return std::string();
+        };
         started.push_back({std::string(prefix) + " " + std::string(command), variable("VELMORA_COMMON_NAME"),
                            variable("VELMORA_SUBJECT_ALT_NAME")});
         window->events.push_back("step");
-        if (int(started.size()) != failingStep)
-            velmora::testing::leaveOutputFile(command);
+        if (int(started.size()) != failingStep || failureLeavesEmptyFile)
+            velmora::testing::leaveOutputFile(command, int(started.size()) == failingStep ? "" : "made");
         return std::make_unique<velmora::testing::CommandUntil>([] { return true; });
     }
 };
@@ -112,6 +118,7 @@ TEST_F(CertificateJob, ClientAndServerRunHandsTheScriptToTheUser)
     EXPECT_EQ(tool.started[1].commonName, "Velmora CA for www.example.test");
     EXPECT_EQ(tool.started[3].commonName, "www.example.test");
     EXPECT_EQ(tool.started[3].altName, "DNS:www.example.test");
+    EXPECT_EQ(std::getenv("VELMORA_COMMON_NAME"), nullptr) << "the tool's values stay in its own environment";
 
     const std::string script = inApp(form.signingScript);
     EXPECT_EQ(window.events,
@@ -160,6 +167,12 @@ TEST_F(CertificateJob, AFailedStepStopsTheRunAndLeavesTheWindowIdle)
          "存放位置 不可以是程式所在的資料夾!", 0},
         {"no console", [](auto& t) { t.tool.noConsole = true; }, "無法開啟命令視窗, 已停止產生憑證!", 0},
         {"CA key", [](auto& t) { t.tool.failingStep = 1; }, "無法產生 ca.key, 已停止產生憑證!", 1},
+        {"CA key left empty",
+         [](auto& t) {
+             t.tool.failingStep = 1;
+             t.tool.failureLeavesEmptyFile = true;
+         },
+         "無法產生 ca.key, 已停止產生憑證!", 1},
         {"CA certificate, an old one left",
          [](auto& t) {
              t.tool.failingStep = 2;
@@ -189,6 +202,8 @@ TEST_F(CertificateJob, AFailedStepStopsTheRunAndLeavesTheWindowIdle)
         EXPECT_EQ(tool.started.size(), c.stepsRun);
         EXPECT_TRUE(namesIn(out).empty());
         EXPECT_FALSE(fs::exists(app / form.signingScript));
+        for (const auto& file : fs::directory_iterator(app))
+            EXPECT_GT(file.file_size(), 0u) << file.path() << " could pass for a result";
         fs::remove_all(app);
     }
 }

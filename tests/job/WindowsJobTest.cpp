@@ -11,6 +11,7 @@
 #include "platform/Utf8Path.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 namespace {
 
@@ -59,6 +60,9 @@ TEST_P(WindowsJob, StepsScriptExportAndRestoreRunThroughCmdExe)
     const std::string script = "@echo off\r\nopenssl.exe ca -config openssl.cnf -startdate 261206000000Z -enddate "
                                "271206235959Z -cert ca.crt -keyfile ca.key -in server.csr -out server.crt\r\n";
     EXPECT_EQ(contentOf(app_ / "UserSign.bat"), script);
+    EXPECT_EQ(contentOf(app_ / "ca.crt"), "made by req for Velmora CA for www.example.test");
+    EXPECT_EQ(contentOf(app_ / "server.csr"), "made by req for www.example.test");
+    EXPECT_EQ(GetEnvironmentVariableW(L"VELMORA_COMMON_NAME", nullptr, 0), 0u) << "set in the job's own process";
 
     // As the user starts it: from its own folder.
     ASSERT_TRUE(platform::ShellAndWait("cmd.exe /c", "cd /d \"" + platform::utf8FromPath(app_) + "\" && UserSign.bat",

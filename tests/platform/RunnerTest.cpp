@@ -21,7 +21,7 @@ namespace fs = std::filesystem;
 struct ScriptedConsole final : Console
 {
     int endsAtLook = 0, looks = 0;
-    std::unique_ptr<RunningCommand> start(std::string_view, std::string_view) override
+    std::unique_ptr<RunningCommand> start(std::string_view, std::string_view, const EnvironmentValues&) override
     {
         if (endsAtLook == 0)
             return nullptr;
@@ -103,7 +103,7 @@ TEST_F(RealProcesses, ADroppedRunningProcessRunsOnAndIsReapedOnceItEnds)
 {
     const std::string command
         = "while [ ! -e '" + file("release") + "' ]; do sleep 0.01; done; echo > '" + file("ended") + "'";
-    const auto pid = spawnProcess({"/bin/sh", "-c", command});
+    const auto pid = spawnProcess({"/bin/sh", "-c", command}, {});
     ASSERT_TRUE(pid);
     // Dropped at once, while the child waits for its release.
     EXPECT_FALSE(PosixProcess {*pid}.hasEnded());

@@ -25,12 +25,12 @@ private:
 };
 
 // Does what a tool step must: writes the file its command names after "-out".
-inline void leaveOutputFile(std::string_view command)
+inline void leaveOutputFile(std::string_view command, std::string_view content = "made")
 {
     std::istringstream words {std::string(command)};
     for (std::string word; words >> word;)
         if (word == "-out" && words >> word)
-            std::ofstream(word) << "made";
+            std::ofstream(word) << content;
 }
 
 } // namespace velmora::testing

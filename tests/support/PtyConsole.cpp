@@ -77,7 +77,8 @@ private:
 
 // Spawns the program as the leader of a new session whose standard
 // streams and controlling terminal are the pseudo-terminal's other side.
-std::optional<pid_t> spawnOnTerminal(const std::vector<std::string>& argv, const char* terminalName)
+std::optional<pid_t> spawnOnTerminal(const std::vector<std::string>& argv,
+                                     const platform::EnvironmentValues& environment, const char* terminalName)
 {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -87,7 +88,7 @@ std::optional<pid_t> spawnOnTerminal(const std::vector<std::string>& argv, const
     posix_spawnattr_t attributes;
     posix_spawnattr_init(&attributes);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
-    const auto pid = platform::spawnProcess(argv, &actions, &attributes);
+    const auto pid = platform::spawnProcess(argv, environment, &actions, &attributes);
     posix_spawnattr_destroy(&attributes);
     posix_spawn_file_actions_destroy(&actions);
     return pid;
@@ -100,7 +101,8 @@ PtyConsole::PtyConsole(std::vector<PromptAnswer> answers)
 {
 }
 
-std::unique_ptr<platform::RunningCommand> PtyConsole::start(std::string_view prefix, std::string_view command)
+std::unique_ptr<platform::RunningCommand> PtyConsole::start(std::string_view prefix, std::string_view command,
+                                                            const platform::EnvironmentValues& environment)
 {
     const int master = posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
     char terminalName[PATH_MAX];
@@ -110,7 +112,7 @@ std::unique_ptr<platform::RunningCommand> PtyConsole::start(std::string_view pre
             close(master);
         return nullptr;
     }
-    const auto pid = spawnOnTerminal(platform::posixCommandArgv(prefix, command), terminalName);
+    const auto pid = spawnOnTerminal(platform::posixCommandArgv(prefix, command), environment, terminalName);
     if (!pid) {
         close(master);
         return nullptr;

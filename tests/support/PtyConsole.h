@@ -25,7 +25,8 @@ class PtyConsole final : public platform::Console
 {
 public:
     explicit PtyConsole(std::vector<PromptAnswer> answers = {});
-    std::unique_ptr<platform::RunningCommand> start(std::string_view prefix, std::string_view command) override;
+    std::unique_ptr<platform::RunningCommand> start(std::string_view prefix, std::string_view command,
+                                                    const platform::EnvironmentValues& environment) override;
 
     // Everything the started commands wrote, with the echo of what was typed.
     const std::string& transcript() const { return *transcript_; }

@@ -1,7 +1,8 @@
 // Stands in for openssl.exe in the Windows tests, reading its arguments as the
 // real tool does. Each call appends them to "calls.txt" beside the program,
 // one call per line, in UTF-8 and separated by " | ", and leaves what the
-// step must: the "-out" file and, for "ca", the database update the tool makes.
+// step must: the "-out" file, naming the Common Name the configuration file
+// would take from the environment, and for "ca" the database update.
 #include "platform/AppFolder.h"
 #include "platform/Utf8Path.h"
 #include "platform/WideText_win.h"
@@ -37,6 +38,13 @@ std::string asTheToolReads(const wchar_t* argument)
     return fromUtf16(toUtf16(fromUtf16(argument, CP_ACP), CP_ACP));
 }
 
+std::string variable(const wchar_t* name)
+{
+    std::wstring value(GetEnvironmentVariableW(name, nullptr, 0), L'\0');
+    value.resize(GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size())));
+    return value.empty() ? "" : " for " + fromUtf16(value);
+}
+
 } // namespace
 
 int wmain(int argc, wchar_t* argv[])
@@ -51,7 +59,8 @@ int wmain(int argc, wchar_t* argv[])
         << line << '\n';
     for (std::size_t i = 0; i + 1 < args.size(); ++i)
         if (args[i] == "-out")
-            std::ofstream(pathFromUtf8(args[i + 1]), std::ios::binary) << "made by " << args.front();
+            std::ofstream(pathFromUtf8(args[i + 1]), std::ios::binary)
+                << "made by " << args.front() << variable(L"VELMORA_COMMON_NAME");
     if (!args.empty() && args.front() == "ca")
         updateDatabase("01");
     return 0;

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace velmora::platform {
+
+// Variables a started command gets on top of this process's environment, as
+// name and value. They go to that child alone: this process's own
+// environment is never changed, as other threads may read it at any time.
+using EnvironmentValues = std::vector<std::pair<std::string, std::string>>;
+
+// A child's environment entries ("NAME=VALUE"): the given ones, each value
+// set over an entry of the same name. Windows names match in any letter case.
+std::vector<std::string> environmentWith(std::vector<std::string> entries, const EnvironmentValues& values,
+                                         bool namesIgnoreCase);
+
+} // namespace velmora::platform
