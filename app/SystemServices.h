@@ -23,7 +23,7 @@ struct SystemServices
     job::JobServices job {.appFolder = appFolder.path,
                           .console = *console,
                           .dispatch = dispatchWindowEvents,
-                          .appFolderUsable = appFolder.usable};
+                          .appFolderProblem = appFolder.problem};
 
     WindowServices forWindow() { return {messageBoxes, folderDialog, &QDate::currentDate, job}; }
 };

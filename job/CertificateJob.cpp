@@ -107,9 +107,32 @@ public:
 private:
     bool appFolderUsable()
     {
-        if (!services_.appFolderUsable)
-            window_.showWarning(join({texts::folderUnusableBefore, services_.appFolder, texts::folderUnusableAfter}));
-        return services_.appFolderUsable;
+        const auto reason = folderProblemText();
+        if (!reason)
+            return true;
+        const std::string why = reason->empty() ? "" : join({", ", *reason});
+        window_.showWarning(join({texts::folderUnusableBefore, services_.appFolder, why, texts::folderUnusableAfter}));
+        return false;
+    }
+
+    // Why the working folder cannot be used, empty when no reason is known;
+    // nothing when it can.
+    std::optional<std::string_view> folderProblemText() const
+    {
+        using enum platform::FolderProblem;
+        switch (services_.appFolderProblem) {
+        case None: break;
+        case CannotPrepare: return "";
+        case NotAFolder: return texts::folderNotAFolder;
+        case IsALink: return texts::folderIsALink;
+        case OwnedByAnother: return texts::folderOwnedByAnother;
+        case OthersMayWrite: return texts::folderOthersMayWrite;
+        }
+        // cmd.exe expands %NAME% even inside quotes: the tool would be given
+        // another folder's files.
+        if (form_.shell == Shell::Cmd && services_.appFolder.find('%') != std::string::npos)
+            return texts::folderNameRewritten;
+        return std::nullopt;
     }
 
     // The export into the application folder itself would copy files onto

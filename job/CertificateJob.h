@@ -4,6 +4,7 @@
 #include "platform/Console.h"
 #include "platform/EventWait.h"
 #include "platform/TextFile.h"
+#include "platform/WorkingFolder.h"
 
 #include <chrono>
 #include <string>
@@ -19,9 +20,9 @@ struct JobServices
     platform::DispatchEvents dispatch;
     std::chrono::milliseconds pauseLength {5000};
     platform::CodePage codePage = platform::systemCodePage();
-    // False when no folder could be made ready for the job's files: a job
+    // Why no folder could be made ready for the job's files, if so: a job
     // then says so and does nothing.
-    bool appFolderUsable = true;
+    platform::FolderProblem appFolderProblem = platform::FolderProblem::None;
 };
 
 // The generate button: the checks, the tool's steps, then either the

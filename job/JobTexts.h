@@ -27,6 +27,12 @@ inline constexpr std::string_view toolMissingAfter = ", 無法產生憑證!";
 // Around the path of a working folder that could not be made ready.
 inline constexpr std::string_view folderUnusableBefore = "無法使用工作資料夾 ";
 inline constexpr std::string_view folderUnusableAfter = "!";
+// Why, after the path and ", ".
+inline constexpr std::string_view folderNotAFolder = "它不是資料夾";
+inline constexpr std::string_view folderIsALink = "它是一個連結";
+inline constexpr std::string_view folderOwnedByAnother = "它屬於其他帳號";
+inline constexpr std::string_view folderOthersMayWrite = "其他帳號可以修改它";
+inline constexpr std::string_view folderNameRewritten = "命令視窗會改寫名稱中的 %";
 inline constexpr std::string_view noConsole = "無法開啟命令視窗, 已停止產生憑證!";
 // Around the name of the file a step did not leave.
 inline constexpr std::string_view stepFailedBefore = "無法產生 ";

@@ -1,6 +1,7 @@
 #include "platform/WorkingFolder.h"
 
 #include <filesystem>
+#include <functional>
 #include <system_error>
 
 namespace velmora::platform {
@@ -9,21 +10,36 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A link of the given name to a shipped file. A link is pointed at the
-// current target, so a moved or upgraded program is followed; anything else
-// of that name is the user's own and stays.
-void linkTo(const fs::path& target, const fs::path& link)
+// A link of the given name to a shipped file, pointed at the current target
+// so a moved or upgraded program is followed. What else stands at the name
+// is replaced unless it may stay.
+bool linkTo(const fs::path& target, const fs::path& link, const std::function<bool(const fs::path&)>& mayStay)
 {
     std::error_code error;
     const auto status = fs::symlink_status(link, error);
-    if (fs::is_symlink(status)) {
-        if (fs::read_symlink(link, error) == target)
-            return;
-        fs::remove(link, error);
-    } else if (fs::exists(status)) {
-        return;
-    }
-    fs::create_symlink(target, link, error);
+    if (fs::is_symlink(status) && fs::read_symlink(link, error) == target)
+        return true;
+    if (fs::exists(status) && !fs::is_symlink(status) && mayStay(link))
+        return true;
+    fs::remove(link, error);
+    return fs::create_symlink(target, link, error), !error;
+}
+
+// The user's own configuration, as long as no other account may change it.
+bool isTheUsersOwnFile(const fs::path& file)
+{
+    return fs::is_regular_file(fs::symlink_status(file)) && fileProblem(file.string()) == FolderProblem::None;
+}
+
+// Made for the user alone in one step, so it is never open to others in
+// between; one that is there already must be the user's alone.
+FolderProblem makeUserFolder(const fs::path& folder)
+{
+    std::error_code error;
+    fs::create_directories(folder.parent_path(), error);
+    if (!makePrivateFolder(folder.string()))
+        return FolderProblem::CannotPrepare;
+    return folderProblem(folder.string(), false);
 }
 
 // The tool itself rather than the executable folder's link to it, so the
@@ -63,23 +79,22 @@ std::string perUserFolder(std::string_view xdgDataHome, std::string_view home)
 WorkingFolder prepareWorkingFolder(const std::string& executableFolder, const std::string& userFolder,
                                    const FolderTest& writable)
 {
+    // The tool and the configuration come from here, whichever folder runs them.
+    if (const auto problem = folderProblem(executableFolder, true); problem != FolderProblem::None)
+        return {executableFolder, problem};
     if (writable(executableFolder))
-        return {executableFolder, true};
+        return {executableFolder, FolderProblem::None};
     if (userFolder.empty())
-        return {executableFolder, false};
+        return {executableFolder, FolderProblem::CannotPrepare};
     const fs::path from {executableFolder}, to {userFolder};
-    std::error_code error;
-    // Keys lie here between the steps of a job: the folder is the user's alone.
-    if (fs::create_directories(to, error))
-        fs::permissions(to, fs::perms::owner_all, error);
-    if (!fs::is_directory(to, error))
-        return {userFolder, false};
-    linkTo(from / "openssl.cnf", to / "openssl.cnf");
-    linkTo(toolOf(from), to / "openssl");
-    bool databasePresent = true;
+    // Keys lie here between the steps of a job.
+    if (const auto problem = makeUserFolder(to); problem != FolderProblem::None)
+        return {userFolder, problem};
+    bool ready = linkTo(from / "openssl.cnf", to / "openssl.cnf", isTheUsersOwnFile)
+        && linkTo(toolOf(from), to / "openssl", [](const fs::path&) { return false; });
     for (const char* name : {"ca.db.index", "ca.db.serial"})
-        databasePresent = copyUnlessPresent(from / name, to / name) && databasePresent;
-    return {userFolder, databasePresent && writable(userFolder)};
+        ready = copyUnlessPresent(from / name, to / name) && ready;
+    return {userFolder, ready && writable(userFolder) ? FolderProblem::None : FolderProblem::CannotPrepare};
 }
 
 } // namespace velmora::platform

@@ -6,13 +6,34 @@
 
 namespace velmora::platform {
 
+// Why a folder may not hold the tool, its configuration and the keys.
+enum class FolderProblem {
+    None,
+    CannotPrepare, // it could not be made, or given the tool's files
+    NotAFolder,
+    IsALink, // what it leads to can be swapped
+    OwnedByAnother, // an account other than the user's (or, for the program's own, root's)
+    OthersMayWrite, // the other write bit, or a group's that is not the user's private one
+};
+
 // The folder a job keeps the tool's files and its working files in, and
-// whether it could be made ready for them.
+// what keeps it from being used, if anything.
 struct WorkingFolder
 {
     std::string path;
-    bool usable = false;
+    FolderProblem problem = FolderProblem::CannotPrepare;
+    bool usable() const { return problem == FolderProblem::None; }
 };
+
+// What keeps a folder another account could change from holding the job's
+// files: OpenSSH and GnuPG refuse their own folders on the same grounds.
+// Root may own the program's own folder, not the user's.
+FolderProblem folderProblem(const std::string& folder, bool rootMayOwn);
+// The same for a file in the user's folder, which the user or root may own.
+FolderProblem fileProblem(const std::string& file);
+// Makes the folder with room for its owner alone, by one mkdir with that
+// mode; true also when something of that name is there already.
+bool makePrivateFolder(const std::string& folder);
 
 // Whether files can really be made in the folder: the system's permission
 // check alone would pass an administrator everywhere, even on a folder whose
@@ -27,9 +48,12 @@ std::string perUserFolder(std::string_view xdgDataHome, std::string_view home);
 
 // The executable's folder when it is writable, as a build or a copy in a
 // folder of the user's own is. An installed program's folder is not: then the
-// per-user folder is made and given what the executable's folder holds, links
-// to its openssl.cnf and to its tool and a copy of its empty CA database,
-// without replacing a database or a configuration file the user already has.
+// per-user folder is made, for the user alone, and given what the
+// executable's folder holds: links to its openssl.cnf and to its tool and a
+// copy of its empty CA database. A database or a configuration file the user
+// already has stays, unless others may write the configuration; anything
+// else in the tool's place is replaced by the link. A folder another account
+// could change is never used: the result names it and why.
 WorkingFolder prepareWorkingFolder(const std::string& executableFolder, const std::string& userFolder,
                                    const FolderTest& writable = folderIsWritable);
 

@@ -7,7 +7,7 @@ namespace velmora::platform {
 // their files beside them are installed where their user can write.
 WorkingFolder workingFolder()
 {
-    return {executableFolder(), true};
+    return {executableFolder(), FolderProblem::None};
 }
 
 } // namespace velmora::platform

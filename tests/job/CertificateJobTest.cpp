@@ -210,13 +210,16 @@ TEST_F(CertificateJob, AFailedStepStopsTheRunAndLeavesTheWindowIdle)
 
 TEST_F(CertificateJob, UnusableWorkingFolderIsNamedBeforeAnyCheckOrStep)
 {
-    services.appFolderUsable = false;
     std::ofstream(app / "server.crt") << "signed";
-    for (const auto& press : {&CertificateJob::generate, &CertificateJob::signingFinished}) {
+    for (const auto& [problem, press, warning] :
+         {std::tuple {platform::FolderProblem::CannotPrepare, &CertificateJob::generate, app.string() + "!"},
+          std::tuple {platform::FolderProblem::OthersMayWrite, &CertificateJob::signingFinished,
+                      app.string() + ", 其他帳號可以修改它!"}}) {
+        services.appFolderProblem = problem;
         window = FakeJobWindow({.savePath = save.string()});
         (this->*press)();
         EXPECT_EQ(window.events, Names {"warning"});
-        EXPECT_EQ(window.warnings, Names {"無法使用工作資料夾 " + app.string() + "!"});
+        EXPECT_EQ(window.warnings, Names {"無法使用工作資料夾 " + warning});
         EXPECT_TRUE(tool.started.empty());
         EXPECT_FALSE(fs::exists(out));
     }

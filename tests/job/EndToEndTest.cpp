@@ -175,7 +175,7 @@ TEST_F(EndToEnd, ClientOnlyRunFromAReadOnlyProgramFolderWorksInThePerUserFolder)
                          .console = console,
                          .dispatch = support::sleepThrough,
                          .pauseLength = 3ms,
-                         .appFolderUsable = folder.usable});
+                         .appFolderProblem = folder.problem});
     fs::permissions(app_, fs::perms(0755));
 
     expectCompleted(clientOnly);

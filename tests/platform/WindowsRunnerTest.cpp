@@ -1,3 +1,4 @@
+#include "IdleWindow.h"
 #include "TestFolder.h"
 #include "platform/AppFolder.h"
 #include "platform/ShellAndWait.h"
@@ -55,6 +56,22 @@ TEST_F(WindowsRunner, AStartThatFailsReturnsAfterOneDispatch)
     int dispatches = 0;
     EXPECT_FALSE(ShellAndWait("no-such-interpreter.exe /c", "exit 0", *console_, [&](auto) { ++dispatches; }));
     EXPECT_EQ(dispatches, 1);
+}
+
+TEST_F(WindowsRunner, TheInterpreterIsTheSystemsNotOneBesideTheProgram)
+{
+    // The search order would find this one first; it leaves calls.txt beside itself.
+    const fs::path planted = fs::path(executableFolder()) / "cmd.exe",
+                   mark = fs::path(executableFolder()) / "calls.txt";
+    fs::copy_file(fs::path(executableFolder()) / "stand_in_openssl.exe", planted);
+    const std::string ran = (folder_.path() / "ran").string();
+    const bool started = ShellAndWait("cmd.exe /c", "echo ran> \"" + ran + "\"", *console_, testing::sleepThrough);
+    const bool plantedRan = fs::exists(mark);
+    fs::remove(planted);
+    fs::remove(mark);
+    EXPECT_TRUE(started);
+    EXPECT_FALSE(plantedRan);
+    EXPECT_TRUE(fs::exists(ran));
 }
 
 } // namespace

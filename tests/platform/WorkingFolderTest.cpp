@@ -5,7 +5,9 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace velmora::platform {
 namespace {
@@ -66,7 +68,7 @@ TEST_F(WorkingFolderTest, WritableExecutableFolderIsUsedAsItIs)
     setenv("XDG_DATA_HOME", root.path().c_str(), 1);
     const WorkingFolder chosen = workingFolder();
     EXPECT_EQ(chosen.path, executableFolder());
-    EXPECT_TRUE(chosen.usable);
+    EXPECT_TRUE(chosen.usable());
     EXPECT_FALSE(fs::exists(root.path() / "velmora"));
 }
 
@@ -75,7 +77,7 @@ TEST_F(WorkingFolderTest, ReadOnlyExecutableFolderGivesAPerUserFolderThatKeepsTh
     fs::permissions(program / "ca.db.serial", fs::perms(0444));
     const WorkingFolder first = prepare();
     EXPECT_EQ(first.path, user.string());
-    EXPECT_TRUE(first.usable);
+    EXPECT_TRUE(first.usable());
     EXPECT_EQ(fs::read_symlink(user / "openssl.cnf"), program / "openssl.cnf");
     EXPECT_EQ(fs::read_symlink(user / "openssl"), fs::canonical(tool));
     EXPECT_EQ(contentOf(user / "ca.db.index"), "");
@@ -88,17 +90,78 @@ TEST_F(WorkingFolderTest, ReadOnlyExecutableFolderGivesAPerUserFolderThatKeepsTh
     std::ofstream(user / "openssl.cnf") << "the user's own";
     std::ofstream(user / "ca.db.serial") << "02\n";
     const WorkingFolder second = prepare();
-    EXPECT_TRUE(second.usable);
+    EXPECT_TRUE(second.usable());
     EXPECT_EQ(contentOf(user / "openssl.cnf"), "the user's own");
     EXPECT_EQ(contentOf(user / "ca.db.serial"), "02\n");
+
+    // What another account could have put there is not: a tool, and a
+    // configuration that others may write.
+    fs::remove(user / "openssl");
+    std::ofstream(user / "openssl") << "#!/bin/sh\ntouch /tmp/mark\n";
+    fs::permissions(user / "openssl.cnf", fs::perms(0666));
+    EXPECT_TRUE(prepare().usable());
+    EXPECT_EQ(fs::read_symlink(user / "openssl"), fs::canonical(tool));
+    EXPECT_EQ(fs::read_symlink(user / "openssl.cnf"), program / "openssl.cnf");
+}
+
+TEST_F(WorkingFolderTest, AFolderAnotherAccountCouldChangeIsNamedWithTheReasonAndNotUsed)
+{
+    const fs::path elsewhere = root.path() / "elsewhere";
+    const bool asRoot = geteuid() == 0; // only root can give a folder away
+    const std::tuple<const char*, std::function<void()>, fs::path, FolderProblem> cases[] = {
+        {"program's folder open to all", [&] { fs::permissions(program, fs::perms(0777)); }, program,
+         FolderProblem::OthersMayWrite},
+        {"program's folder another's", [&] { EXPECT_EQ(chown(program.c_str(), 65534, 65534), 0); }, program,
+         FolderProblem::OwnedByAnother},
+        {"user's folder open to all",
+         [&] {
+             fs::create_directories(user);
+             fs::permissions(user, fs::perms(0777));
+         },
+         user, FolderProblem::OthersMayWrite},
+        {"user's folder another's",
+         [&] {
+             fs::create_directories(user);
+             EXPECT_EQ(chown(user.c_str(), 65534, 65534), 0);
+         },
+         user, FolderProblem::OwnedByAnother},
+        {"user's folder a link",
+         [&] {
+             fs::create_directories(elsewhere);
+             fs::create_directories(user.parent_path());
+             fs::create_symlink(elsewhere, user);
+         },
+         user, FolderProblem::IsALink},
+        {"user's folder a file",
+         [&] {
+             fs::create_directories(user.parent_path());
+             std::ofstream {user};
+         },
+         user, FolderProblem::NotAFolder},
+    };
+    for (const auto& [label, arrange, path, problem] : cases) {
+        if (std::string_view(label).ends_with("another's") && !asRoot)
+            continue;
+        SCOPED_TRACE(label);
+        fs::permissions(program, fs::perms(0755));
+        EXPECT_EQ(chown(program.c_str(), geteuid(), getegid()), 0);
+        fs::remove_all(root.path() / "data");
+        fs::remove_all(elsewhere);
+        arrange();
+        const WorkingFolder chosen = prepare();
+        EXPECT_EQ(chosen.path, path.string());
+        EXPECT_EQ(chosen.problem, problem);
+        EXPECT_FALSE(fs::exists(fs::symlink_status(user / "openssl"))) << "tool linked in a refused folder";
+        EXPECT_FALSE(fs::exists(elsewhere / "openssl"));
+    }
 }
 
 TEST_F(WorkingFolderTest, PerUserFolderThatCannotBeMadeIsNotUsable)
 {
     std::ofstream(root.path() / "data"); // a file where the data home should be
-    EXPECT_FALSE(prepare().usable);
+    EXPECT_FALSE(prepare().usable());
     EXPECT_EQ(prepare().path, user.string());
-    EXPECT_FALSE(prepareWorkingFolder(program.string(), "", [](const std::string&) { return false; }).usable);
+    EXPECT_FALSE(prepareWorkingFolder(program.string(), "", [](const std::string&) { return false; }).usable());
 }
 
 } // namespace
