@@ -20,10 +20,10 @@ struct SystemServices
     QtFolderDialog folderDialog;
     std::unique_ptr<platform::Console> console = platform::makeSystemConsole();
     platform::WorkingFolder appFolder = platform::workingFolder();
-    job::JobServices job {.appFolder = appFolder.path,
+    job::JobServices job {.workingFolder = appFolder.path,
                           .console = *console,
                           .dispatch = dispatchWindowEvents,
-                          .appFolderProblem = appFolder.problem};
+                          .workingFolderProblem = appFolder.problem};
 
     WindowServices forWindow() { return {messageBoxes, folderDialog, &QDate::currentDate, job}; }
 };

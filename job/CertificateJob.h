@@ -15,14 +15,14 @@ namespace velmora::job {
 // tests pass their own console, folder and a short pause.
 struct JobServices
 {
-    std::string appFolder; // holds the tool, its configuration and every working file
+    std::string workingFolder; // holds the tool, its configuration and every working file
     platform::Console& console;
     platform::DispatchEvents dispatch;
     std::chrono::milliseconds pauseLength {5000};
     platform::CodePage codePage = platform::systemCodePage();
     // Why no folder could be made ready for the job's files, if so: a job
     // then says so and does nothing.
-    platform::FolderProblem appFolderProblem = platform::FolderProblem::None;
+    platform::FolderProblem workingFolderProblem = platform::FolderProblem::None;
 };
 
 // The generate button: the checks, the tool's steps, then either the

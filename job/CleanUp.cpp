@@ -22,7 +22,7 @@ std::string backupOf(std::string_view name)
     return std::string(name) + std::string(toolFiles::backupSuffix);
 }
 
-void restoreDatabase(const fs::path& appFolder, const platform::DispatchEvents& dispatch)
+void restoreDatabase(const fs::path& workingFolder, const platform::DispatchEvents& dispatch)
 {
     const std::vector<std::string_view> databaseFiles {toolFiles::databaseIndex, toolFiles::databaseSerial,
                                                        toolFiles::databaseAttributes};
@@ -32,16 +32,16 @@ void restoreDatabase(const fs::path& appFolder, const platform::DispatchEvents& 
     // Windows, and would stay beside the restored one elsewhere.
     std::vector<std::pair<fs::path, fs::path>> restorable; // backup, file it becomes
     for (const auto name : databaseFiles) {
-        if (const auto backup = findFile(appFolder, backupOf(name))) {
-            const auto current = findFile(appFolder, name);
+        if (const auto backup = findFile(workingFolder, backupOf(name))) {
+            const auto current = findFile(workingFolder, name);
             if (current && current->filename() != pathFromUtf8(name))
-                removeFile(appFolder, name);
-            restorable.emplace_back(*backup, appFolder / pathFromUtf8(name));
+                removeFile(workingFolder, name);
+            restorable.emplace_back(*backup, workingFolder / pathFromUtf8(name));
         }
     }
     // Made by the signing when the folder had none before it: nothing to keep.
-    if (!findFile(appFolder, backupOf(toolFiles::databaseAttributes)))
-        removeFile(appFolder, toolFiles::databaseAttributes);
+    if (!findFile(workingFolder, backupOf(toolFiles::databaseAttributes)))
+        removeFile(workingFolder, toolFiles::databaseAttributes);
     dispatch(std::chrono::milliseconds::zero());
     for (const auto& [backup, restored] : restorable) {
         std::error_code error;
@@ -51,22 +51,22 @@ void restoreDatabase(const fs::path& appFolder, const platform::DispatchEvents& 
 
 } // namespace
 
-void cleanUpClientOnly(const fs::path& appFolder, const std::set<std::string>& sourcesToKeep)
+void cleanUpClientOnly(const fs::path& workingFolder, const std::set<std::string>& sourcesToKeep)
 {
-    removeUnlessKept(appFolder, std::string(toolFiles::caKey), sourcesToKeep);
-    removeUnlessKept(appFolder, std::string(toolFiles::caCertificate), sourcesToKeep);
+    removeUnlessKept(workingFolder, std::string(toolFiles::caKey), sourcesToKeep);
+    removeUnlessKept(workingFolder, std::string(toolFiles::caCertificate), sourcesToKeep);
 }
 
-void cleanUpAfterSigning(const fs::path& appFolder, const std::set<std::string>& sourcesToKeep,
+void cleanUpAfterSigning(const fs::path& workingFolder, const std::set<std::string>& sourcesToKeep,
                          const platform::DispatchEvents& dispatch)
 {
     for (const auto name : {toolFiles::caKey, toolFiles::caCertificate, toolFiles::serverKey, toolFiles::serverRequest,
                             toolFiles::serverCertificate, toolFiles::serverNotice})
-        removeUnlessKept(appFolder, std::string(name), sourcesToKeep);
+        removeUnlessKept(workingFolder, std::string(name), sourcesToKeep);
     for (const auto suffix : {".pem", ".rnd"})
-        for (const auto& name : fileNamesEndingIn(appFolder, suffix))
-            removeUnlessKept(appFolder, name, sourcesToKeep);
-    restoreDatabase(appFolder, dispatch);
+        for (const auto& name : fileNamesEndingIn(workingFolder, suffix))
+            removeUnlessKept(workingFolder, name, sourcesToKeep);
+    restoreDatabase(workingFolder, dispatch);
 }
 
 } // namespace velmora::job

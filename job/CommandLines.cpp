@@ -7,7 +7,7 @@ namespace velmora::job {
 
 std::string ToolCommands::pathOf(std::string_view fileName) const
 {
-    return appFolder + form.separator + std::string(fileName);
+    return workingFolder + form.separator + std::string(fileName);
 }
 
 std::string ToolCommands::key(std::string_view keyFile, std::string_view keyLength) const

@@ -8,12 +8,12 @@
 namespace velmora::job {
 
 // The tool's command lines for the generation steps. Every file is named by
-// its full path in the application folder; the runner puts the interpreter
+// its full path in the working folder; the runner puts the interpreter
 // prefix in front.
 struct ToolCommands
 {
     const SystemForm& form;
-    std::string appFolder;
+    std::string workingFolder;
 
     // A new pass-phrase protected key, ca.key or server.key.
     std::string key(std::string_view keyFile, std::string_view keyLength) const;

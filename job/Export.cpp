@@ -18,9 +18,9 @@ bool isPrivateKey(std::string_view target)
     return std::find(privateKeys.begin(), privateKeys.end(), target) != privateKeys.end();
 }
 
-bool copyRow(const fs::path& appFolder, const fs::path& outputFolder, const ExportRow& row)
+bool copyRow(const fs::path& workingFolder, const fs::path& outputFolder, const ExportRow& row)
 {
-    const auto source = findFile(appFolder, row.source);
+    const auto source = findFile(workingFolder, row.source);
     if (!source)
         return false;
     const fs::path target = outputFolder / pathFromUtf8(row.target);
@@ -50,7 +50,7 @@ std::vector<ExportRow> clientOnlyRows()
     };
 }
 
-std::vector<ExportRow> clientAndServerRows(const fs::path& appFolder)
+std::vector<ExportRow> clientAndServerRows(const fs::path& workingFolder)
 {
     auto rows = clientOnlyRows();
     rows.insert(rows.end(),
@@ -61,16 +61,17 @@ std::vector<ExportRow> clientAndServerRows(const fs::path& appFolder)
                     {std::string(toolFiles::serverCertificate), "server.crt"},
                     {std::string(toolFiles::serverNotice), "server.cer"},
                 });
-    for (const auto& name : fileNamesEndingIn(appFolder, ".pem"))
+    for (const auto& name : fileNamesEndingIn(workingFolder, ".pem"))
         rows.push_back({name, name});
     return rows;
 }
 
-ExportOutcome exportFiles(const fs::path& appFolder, const fs::path& outputFolder, const std::vector<ExportRow>& rows)
+ExportOutcome exportFiles(const fs::path& workingFolder, const fs::path& outputFolder,
+                          const std::vector<ExportRow>& rows)
 {
     ExportOutcome outcome;
     for (const auto& row : rows) {
-        if (!copyRow(appFolder, outputFolder, row)) {
+        if (!copyRow(workingFolder, outputFolder, row)) {
             outcome.missingTargets.push_back(row.target);
             outcome.sourcesToKeep.insert(row.source);
         }

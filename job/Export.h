@@ -8,7 +8,7 @@
 
 namespace velmora::job {
 
-// One copy from the application folder into the output folder.
+// One copy from the working folder into the output folder.
 struct ExportRow
 {
     std::string source;
@@ -18,8 +18,8 @@ struct ExportRow
 // The client files: the CA's own key and certificate.
 std::vector<ExportRow> clientOnlyRows();
 // The client files, the server files, the notice file and every .pem file the
-// signing left in the application folder, in that order.
-std::vector<ExportRow> clientAndServerRows(const std::filesystem::path& appFolder);
+// signing left in the working folder, in that order.
+std::vector<ExportRow> clientAndServerRows(const std::filesystem::path& workingFolder);
 
 // What did not reach the output folder.
 struct ExportOutcome
@@ -32,7 +32,7 @@ struct ExportOutcome
 
 // Copies every row, replacing files of the same name. Private keys end up
 // readable by their owner alone, also where they replace a readable file.
-ExportOutcome exportFiles(const std::filesystem::path& appFolder, const std::filesystem::path& outputFolder,
+ExportOutcome exportFiles(const std::filesystem::path& workingFolder, const std::filesystem::path& outputFolder,
                           const std::vector<ExportRow>& rows);
 
 // A row whose copy was not made at all counts as not exported.

@@ -1,8 +1,8 @@
 #include "job/InputChecks.h"
 
-#include "job/CheckMessages.h"
 #include "job/KeyLength.h"
 #include "job/MaskedDate.h"
+#include "job/Messages.h"
 #include "job/OutputFolder.h"
 #include "job/SiteAddress.h"
 
@@ -63,7 +63,7 @@ std::optional<CheckedTarget> checkTarget(JobWindow& window, char separator)
 
     const std::string outputFolder = outputFolderPath(saveLocation, separator, siteName);
     if (!ensureOutputFolder(outputFolder)) {
-        const std::string message = std::string(messages::folderNotCreatedPrefix) + outputFolder + "!";
+        const std::string message = messages::folderNotCreated(outputFolder);
         return reject(window, message, InputControl::SavePath);
     }
     return CheckedTarget {siteName, outputFolder};

@@ -17,7 +17,7 @@ std::string signingTimestamp(std::chrono::year_month_day date, std::string_view 
 
 // The command that signs the server request with the CA, valid from the first
 // second of the start date to the last of the end date. Files are named
-// without a folder: the script runs in the application folder.
+// without a folder: the script runs in the working folder.
 std::string signingCommand(const SystemForm& form, std::chrono::year_month_day start, std::chrono::year_month_day end);
 
 // The script's lines: a batch file on Windows; elsewhere a shell script that

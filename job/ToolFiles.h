@@ -4,7 +4,7 @@
 
 namespace velmora::job {
 
-// The files the OpenSSL steps make and read in the application folder. Later
+// The files the OpenSSL steps make and read in the working folder. Later
 // steps, the signing script and the export find the earlier results by
 // exactly these names.
 namespace toolFiles {
@@ -35,7 +35,7 @@ struct SystemForm
 {
     Shell shell;
     char separator;
-    std::string_view toolFile; // the OpenSSL tool in the application folder
+    std::string_view toolFile; // the OpenSSL tool in the working folder
     std::string_view signingScript; // the script the user runs to sign
 };
 
@@ -43,6 +43,6 @@ inline constexpr SystemForm windowsForm {Shell::Cmd, '\\', "openssl.exe", "UserS
 inline constexpr SystemForm posixForm {Shell::Posix, '/', "openssl", "UserSign.sh"};
 
 // The form of the system this program was built for.
-const SystemForm& thisSystem();
+const SystemForm& thisSystemForm();
 
 } // namespace velmora::job

@@ -3,7 +3,6 @@
 #include "PtyConsole.h"
 #include "TestFolder.h"
 #include "job/CertificateJob.h"
-#include "job/JobTexts.h"
 #include "platform/ShellAndWait.h"
 #include "platform/WorkingFolder.h"
 
@@ -131,7 +130,7 @@ protected:
     {
         EXPECT_EQ(window.warnings, std::vector<std::string> {});
         ASSERT_FALSE(window.informations.empty());
-        EXPECT_EQ(window.informations.back(), job::texts::completed);
+        EXPECT_EQ(window.informations.back(), "SSL 憑證產生完成!");
         EXPECT_FALSE(window.busy);
         EXPECT_EQ(window.status, "");
     }
@@ -171,11 +170,11 @@ TEST_F(EndToEnd, ClientOnlyRunFromAReadOnlyProgramFolderWorksInThePerUserFolder)
     auto clientOnly = makeWindow(false);
     support::PtyConsole console {{{"pass phrase", passPhrase}}};
     job::runGenerateJob(clientOnly,
-                        {.appFolder = folder.path,
+                        {.workingFolder = folder.path,
                          .console = console,
                          .dispatch = support::sleepThrough,
                          .pauseLength = 3ms,
-                         .appFolderProblem = folder.problem});
+                         .workingFolderProblem = folder.problem});
     fs::permissions(app_, fs::perms(0755));
 
     expectCompleted(clientOnly);
@@ -199,10 +198,10 @@ TEST_F(EndToEnd, SignedServerSetNamesTheRequestedHostAndLeavesTheCaDatabaseAsBef
         useAppFolder("app");
         auto window = makeWindow(true, autoRequest, autoRequest ? "" : pasted);
         generate(window);
-        const std::string script = (app_ / "UserSign.sh").string(), lineBreak(job::texts::lineBreak);
+        const std::string script = (app_ / "UserSign.sh").string(), lineBreak("\r\n");
         ASSERT_EQ(window.informations,
-                  std::vector<std::string> {std::string(job::texts::handOffBefore) + lineBreak + script + lineBreak
-                                            + std::string(job::texts::handOffAfter)});
+                  std::vector<std::string> {std::string("簽核伺服器憑證需要您的參與, 請點選執行:") + lineBreak + script + lineBreak
+                                            + std::string("後按『已完成簽章』來產生憑證!")});
         EXPECT_EQ(modeOf(script), fs::perms(0755));
         EXPECT_EQ(contentOf(script).find('\r'), std::string::npos);
         ASSERT_NO_FATAL_FAILURE(runSigningScriptElsewhere());

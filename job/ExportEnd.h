@@ -1,0 +1,15 @@
+#pragma once
+
+#include "job/BusyWindow.h"
+#include "job/Export.h"
+#include "job/Press.h"
+
+#include <string>
+
+namespace velmora::job {
+
+// The end of a run that exported: the window back, then the completion, or
+// a warning naming what the output folder lacks and where its sources stay.
+void finishExport(const Press& press, BusyWindow& busy, const ExportOutcome& outcome, const std::string& outputFolder);
+
+} // namespace velmora::job

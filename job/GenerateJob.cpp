@@ -1,0 +1,97 @@
+#include "job/BusyWindow.h"
+#include "job/CleanUp.h"
+#include "job/Export.h"
+#include "job/ExportEnd.h"
+#include "job/FolderFiles.h"
+#include "job/InputChecks.h"
+#include "job/Messages.h"
+#include "job/PressChecks.h"
+#include "job/ToolSteps.h"
+#include "platform/VersionName.h"
+
+namespace velmora::job {
+
+namespace {
+
+Outcome makeClientFiles(const Press& press, std::string_view prefix, const SiteHost& host)
+{
+    if (auto stop = makeKey(press, prefix, messages::caKeyStatus, toolFiles::caKey))
+        return stop;
+    press.pause();
+    return makeCaCertificate(press, prefix, host);
+}
+
+Outcome makeServerFiles(const Press& press, std::string_view prefix, const SiteHost& host)
+{
+    press.pause();
+    if (auto stop = makeKey(press, prefix, messages::serverKeyStatus, toolFiles::serverKey))
+        return stop;
+    press.pause();
+    if (auto stop = makeServerRequest(press, prefix, host))
+        return stop;
+    press.pause();
+    if (auto stop = writeSigningScript(press))
+        return stop;
+    press.pause();
+    return std::nullopt;
+}
+
+void exportClientOnly(const Press& press, BusyWindow& busy, const std::string& outputFolder)
+{
+    press.window.setStatusText(messages::exportStatus(outputFolder));
+    press.pause();
+    const auto rows = clientOnlyRows();
+    // The kind may have been switched during the pause.
+    if (!press.window.clientOnlySelected())
+        return finishExport(press, busy, nothingExported(rows), outputFolder);
+    const auto outcome = exportFiles(press.workingFolder, pathFromUtf8(outputFolder), rows);
+    cleanUpClientOnly(press.workingFolder, outcome.sourcesToKeep);
+    finishExport(press, busy, outcome, outputFolder);
+}
+
+void handOff(const Press& press, BusyWindow& busy)
+{
+    busy.release();
+    const std::string script = press.pathOf(press.form.signingScript);
+    press.window.setStatusText(messages::runScriptStatus(script));
+    press.window.showInformation(messages::handOff(script));
+}
+
+void stopBusy(const Press& press, BusyWindow& busy, const Stop& stop)
+{
+    busy.release();
+    press.window.setStatusText({});
+    showStop(press.window, stop);
+}
+
+void generate(const Press& press)
+{
+    if (auto stop = workingFolderProblem(press))
+        return showStop(press.window, *stop);
+    const auto target = runGenerateChecks(press.window, press.form.separator);
+    if (!target)
+        return;
+    if (auto stop = outputFolderProblem(press, target->outputFolder))
+        return showStop(press.window, *stop);
+    if (auto stop = toolFileProblem(press))
+        return showStop(press.window, *stop);
+    const SiteHost host = siteHostOf(target->siteName);
+    const std::string prefix = platform::GetShellPrefix(platform::GetOSName());
+    BusyWindow busy(press.window);
+    if (auto stop = makeClientFiles(press, prefix, host))
+        return stopBusy(press, busy, *stop);
+    if (!press.window.clientAndServerSelected())
+        return exportClientOnly(press, busy, target->outputFolder);
+    if (auto stop = makeServerFiles(press, prefix, host))
+        return stopBusy(press, busy, *stop);
+    handOff(press, busy);
+}
+
+} // namespace
+
+void runGenerateJob(JobWindow& window, const JobServices& services)
+{
+    runGuarded(window, [&] { generate(Press(window, services)); });
+}
+
+} // namespace velmora::job

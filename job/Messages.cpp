@@ -1,0 +1,70 @@
+#include "job/Messages.h"
+
+namespace velmora::job::messages {
+
+namespace {
+
+// Line breaks in message texts, as the system's message boxes take them.
+constexpr std::string_view lineBreak = "\r\n";
+
+std::string join(std::initializer_list<std::string_view> pieces)
+{
+    std::string text;
+    for (const auto piece : pieces)
+        text += piece;
+    return text;
+}
+
+} // namespace
+
+std::string folderNotCreated(std::string_view outputFolder)
+{
+    return join({"無法建立資料夾 ", outputFolder, "!"});
+}
+
+std::string folderUnusable(std::string_view folder, std::string_view reason)
+{
+    return join({"無法使用工作資料夾 ", folder, reason.empty() ? "" : ", ", reason, "!"});
+}
+
+std::string toolMissing(std::string_view path)
+{
+    return join({"找不到 ", path, ", 無法產生憑證!"});
+}
+
+std::string stepFailed(std::string_view fileName)
+{
+    return join({"無法產生 ", fileName, ", 已停止產生憑證!"});
+}
+
+std::string runScriptStatus(std::string_view script)
+{
+    return join({"請點選執行:", script});
+}
+
+std::string handOff(std::string_view script)
+{
+    return join(
+        {"簽核伺服器憑證需要您的參與, 請點選執行:", lineBreak, script, lineBreak, "後按『已完成簽章』來產生憑證!"});
+}
+
+std::string notSigned(std::string_view script)
+{
+    return join({"找不到 server.crt, 請先執行 ", script, " 後再按『已完成簽章』!"});
+}
+
+std::string exportStatus(std::string_view outputFolder)
+{
+    return join({"輸出憑證到 ", outputFolder, " 中, 請稍後 ..."});
+}
+
+std::string notExported(std::string_view outputFolder, const std::vector<std::string>& names,
+                        std::string_view workingFolder)
+{
+    std::string message = join({"下列檔案沒有輸出到 ", outputFolder, ":", lineBreak});
+    for (const auto& name : names)
+        message += join({name, lineBreak});
+    return join({message, "原始檔案仍保留在 ", workingFolder});
+}
+
+} // namespace velmora::job::messages

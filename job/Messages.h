@@ -1,0 +1,57 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Every text the certificate job shows, in the status line and its message
+// boxes. A text without a value is a constant; one with a value is a
+// function of it.
+namespace velmora::job::messages {
+
+// The checks.
+inline constexpr std::string_view startDateMissing = "您沒有輸入 開始日期!";
+inline constexpr std::string_view endDateMissing = "您沒有輸入 到期日期!";
+inline constexpr std::string_view startDateInvalid = "開始日期 不是正確的日期!";
+inline constexpr std::string_view endDateInvalid = "到期日期 不是正確的日期!";
+inline constexpr std::string_view endDateNotAfterStart = "到期日期 必須晚於 開始日期!";
+inline constexpr std::string_view keyLengthInvalid = "憑證強度 必須是 512 到 16384 之間的數字!";
+inline constexpr std::string_view urlMissing = "您沒有輸入 使用網址!";
+inline constexpr std::string_view urlInvalid = "使用網址 不是正確的網址!";
+inline constexpr std::string_view savePathMissing = "您沒有輸入 存放位置!";
+inline constexpr std::string_view serverRequestMissing = "您沒有輸入 伺服器憑證請求檔!";
+inline constexpr std::string_view outputIsWorkingFolder = "存放位置 不可以是程式所在的資料夾!";
+std::string folderNotCreated(std::string_view outputFolder);
+
+// The working folder: why it cannot be used, when the reason is known.
+inline constexpr std::string_view folderNotAFolder = "它不是資料夾";
+inline constexpr std::string_view folderIsALink = "它是一個連結";
+inline constexpr std::string_view folderOwnedByAnother = "它屬於其他帳號";
+inline constexpr std::string_view folderOthersMayWrite = "其他帳號可以修改它";
+inline constexpr std::string_view folderNameRewritten = "命令視窗會改寫名稱中的 %";
+std::string folderUnusable(std::string_view folder, std::string_view reason);
+std::string toolMissing(std::string_view path);
+
+// The steps.
+inline constexpr std::string_view caKeyStatus = "正在產生用戶端憑證 Key ...";
+inline constexpr std::string_view caCertificateStatus = "正在產生用戶端憑證 ...";
+inline constexpr std::string_view serverKeyStatus = "正在產生伺服器端憑證 Key ...";
+inline constexpr std::string_view serverRequestStatus = "正在初始化伺服器憑證請求檔 ...";
+inline constexpr std::string_view signingScriptStatus = "正在產生伺服器憑證簽章指令檔 ...";
+inline constexpr std::string_view noConsole = "無法開啟命令視窗, 已停止產生憑證!";
+std::string stepFailed(std::string_view fileName);
+
+// The hand-off to the signing script and the end of a run.
+std::string runScriptStatus(std::string_view script);
+std::string handOff(std::string_view script);
+std::string notSigned(std::string_view script);
+std::string exportStatus(std::string_view outputFolder);
+std::string notExported(std::string_view outputFolder, const std::vector<std::string>& names,
+                        std::string_view workingFolder);
+inline constexpr std::string_view completed = "SSL 憑證產生完成!";
+
+// The one line of the placeholder exported as server.cer.
+inline constexpr std::string_view serverNotice
+    = "請將 server.crt 中的 -----BEGIN CERTIFICATE----- 區段複製到此處, 伺服器憑證即可生效";
+
+} // namespace velmora::job::messages

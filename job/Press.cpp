@@ -1,0 +1,45 @@
+#include "job/Press.h"
+
+#include "job/FolderFiles.h"
+#include "job/Messages.h"
+#include "platform/EventWait.h"
+
+namespace velmora::job {
+
+Press::Press(JobWindow& window, const JobServices& services)
+    : window(window)
+    , services(services)
+    , form(thisSystemForm())
+    , commands {form, services.workingFolder}
+    , workingFolder(pathFromUtf8(services.workingFolder))
+{
+}
+
+void Press::pause() const
+{
+    platform::pauseDispatchingEvents(services.pauseLength, services.dispatch);
+}
+
+void Press::dispatch() const
+{
+    services.dispatch(std::chrono::milliseconds::zero());
+}
+
+void showStop(JobWindow& window, const Stop& stop)
+{
+    window.showWarning(stop.message);
+    if (stop.focus)
+        window.setFocusTo(*stop.focus);
+}
+
+void runGuarded(JobWindow& window, const std::function<void()>& run)
+{
+    try {
+        run();
+    } catch (const std::exception&) {
+        window.setStatusText({});
+        window.showWarning(messages::stepFailed("SSL 憑證"));
+    }
+}
+
+} // namespace velmora::job

@@ -1,0 +1,43 @@
+#include "job/BusyWindow.h"
+#include "job/CleanUp.h"
+#include "job/Export.h"
+#include "job/ExportEnd.h"
+#include "job/FolderFiles.h"
+#include "job/InputChecks.h"
+#include "job/Messages.h"
+#include "job/PressChecks.h"
+
+namespace velmora::job {
+
+namespace {
+
+void signingFinished(const Press& press)
+{
+    if (auto stop = workingFolderProblem(press))
+        return showStop(press.window, *stop);
+    const auto target = runSigningFinishedChecks(press.window, press.form.separator);
+    if (!target)
+        return;
+    if (auto stop = outputFolderProblem(press, target->outputFolder))
+        return showStop(press.window, *stop);
+    if (!findFile(press.workingFolder, toolFiles::serverCertificate))
+        return press.window.showWarning(messages::notSigned(press.form.signingScript));
+    BusyWindow busy(press.window);
+    press.window.setStatusText(messages::exportStatus(target->outputFolder));
+    press.pause();
+    platform::writeTextLines(press.pathOf(toolFiles::serverNotice), {std::string(messages::serverNotice)},
+                             press.services.codePage);
+    const auto outcome = exportFiles(press.workingFolder, pathFromUtf8(target->outputFolder),
+                                     clientAndServerRows(press.workingFolder));
+    cleanUpAfterSigning(press.workingFolder, outcome.sourcesToKeep, press.services.dispatch);
+    finishExport(press, busy, outcome, target->outputFolder);
+}
+
+} // namespace
+
+void runSigningFinishedJob(JobWindow& window, const JobServices& services)
+{
+    runGuarded(window, [&] { signingFinished(Press(window, services)); });
+}
+
+} // namespace velmora::job

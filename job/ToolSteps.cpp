@@ -1,0 +1,140 @@
+#include "job/ToolSteps.h"
+
+#include "job/FolderFiles.h"
+#include "job/KeyLength.h"
+#include "job/MaskedDate.h"
+#include "job/Messages.h"
+#include "job/SigningScript.h"
+#include "platform/ShellAndWait.h"
+
+namespace velmora::job {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The names openssl.cnf takes its per-run defaults from.
+constexpr const char* commonNameVariable = "VELMORA_COMMON_NAME";
+constexpr const char* subjectAltNameVariable = "VELMORA_SUBJECT_ALT_NAME";
+// Makes the Windows tool take its arguments (and pass phrases) as UTF-8
+// instead of in the ANSI code page; other systems' tools do not look at it.
+constexpr const char* toolReadsUtf8Variable = "OPENSSL_WIN32_UTF8";
+
+Stop failedToProduce(std::string_view fileName)
+{
+    return {messages::stepFailed(fileName), {}};
+}
+
+// What the tool's process gets in its environment: the step's values for the
+// configuration file and, only where a folder name the ANSI code page lacks
+// needs it, UTF-8 arguments. Otherwise the tool reads as it does when the
+// user starts the signing script: a pass phrase typed there must match.
+platform::EnvironmentValues toolEnvironment(const Press& press, platform::EnvironmentValues values = {})
+{
+    if (!platform::encodeText(press.services.workingFolder, press.services.codePage))
+        values.emplace_back(toolReadsUtf8Variable, "1");
+    return values;
+}
+
+bool holdsSomething(const Press& press, std::string_view fileName)
+{
+    const auto file = findFile(press.workingFolder, fileName);
+    std::error_code error;
+    return file && fs::file_size(*file, error) > 0 && !error;
+}
+
+// One tool step. The file it must leave is removed first, so a file from an
+// earlier run cannot pass for its result.
+Outcome runStep(const Press& press, std::string_view prefix, std::string_view status, const std::string& command,
+                std::string_view producedFile, const platform::EnvironmentValues& environment)
+{
+    press.window.setStatusText(std::string(status));
+    if (!removeFile(press.workingFolder, producedFile))
+        return failedToProduce(producedFile);
+    const auto& services = press.services;
+    if (!platform::ShellAndWait(prefix, command, services.console, services.dispatch, environment))
+        return Stop {std::string(messages::noConsole), {}};
+    press.dispatch();
+    if (holdsSomething(press, producedFile))
+        return std::nullopt;
+    // A console closed at a prompt leaves an empty file: nothing may take it
+    // for a key later.
+    removeFile(press.workingFolder, producedFile);
+    return failedToProduce(producedFile);
+}
+
+std::string caCommonName(const SiteHost& host)
+{
+    std::string name = "Velmora CA for " + host.name;
+    return name.size() <= 64 ? name : "Velmora CA";
+}
+
+Outcome takePastedRequest(const Press& press)
+{
+    removeFile(press.workingFolder, toolFiles::serverRequest);
+    press.dispatch();
+    const std::string request = press.window.serverRequestText();
+    if (request.empty()) // emptied, or the automatic request turned off, since the checks
+        return Stop {std::string(messages::serverRequestMissing), InputControl::SrvReq};
+    if (!platform::writeTextLines(press.pathOf(toolFiles::serverRequest), {request}, press.services.codePage))
+        return failedToProduce(toolFiles::serverRequest);
+    return std::nullopt;
+}
+
+} // namespace
+
+// The length is read when the step runs and may have changed since the
+// checks; it reaches the tool only as a length.
+Outcome makeKey(const Press& press, std::string_view prefix, std::string_view status, std::string_view keyFile)
+{
+    const std::string keyLength = press.window.maxLenText();
+    if (!isAcceptableKeyLength(keyLength))
+        return Stop {std::string(messages::keyLengthInvalid), InputControl::MaxLen};
+    return runStep(press, prefix, status, press.commands.key(keyFile, keyLength), keyFile, toolEnvironment(press));
+}
+
+// The CA's certificate names the CA: a subject equal to the server's would
+// make the server certificate look self-issued.
+Outcome makeCaCertificate(const Press& press, std::string_view prefix, const SiteHost& host)
+{
+    const int days = dayCount(press.window.startDateText(), press.window.endDateText());
+    return runStep(press, prefix, messages::caCertificateStatus, press.commands.caCertificate(days),
+                   toolFiles::caCertificate, toolEnvironment(press, {{commonNameVariable, caCommonName(host)}}));
+}
+
+Outcome makeServerRequest(const Press& press, std::string_view prefix, const SiteHost& host)
+{
+    const platform::EnvironmentValues names {{commonNameVariable, host.name},
+                                             {subjectAltNameVariable, host.subjectAltName()}};
+    if (auto stop = runStep(press, prefix, messages::serverRequestStatus, press.commands.serverRequest(),
+                            toolFiles::serverRequest, toolEnvironment(press, names)))
+        return stop;
+    return press.window.autoRequestChecked() ? std::nullopt : takePastedRequest(press);
+}
+
+Outcome writeSigningScript(const Press& press)
+{
+    press.window.setStatusText(std::string(messages::signingScriptStatus));
+    // The dates may have changed since the checks; the script needs real ones.
+    const auto start = parseMaskedDate(press.window.startDateText());
+    const auto end = parseMaskedDate(press.window.endDateText());
+    if (!start)
+        return Stop {std::string(messages::startDateInvalid), InputControl::StartDate};
+    if (!end)
+        return Stop {std::string(messages::endDateInvalid), InputControl::EndDate};
+    // A certificate an earlier script signed must not pass for this one's.
+    const std::string path = press.pathOf(press.form.signingScript);
+    const bool posix = press.form.shell == Shell::Posix;
+    if (!removeFile(press.workingFolder, toolFiles::serverCertificate)
+        || !platform::writeTextLines(path, signingScriptLines(press.form, *start, *end), press.services.codePage,
+                                     posix ? platform::LineEnd::Lf : platform::LineEnd::CrLf))
+        return failedToProduce(press.form.signingScript);
+    if (posix) {
+        std::error_code error;
+        fs::permissions(pathFromUtf8(path), fs::perms(0755), fs::perm_options::replace, error);
+    }
+    press.dispatch();
+    return std::nullopt;
+}
+
+} // namespace velmora::job
