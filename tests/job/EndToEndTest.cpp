@@ -200,8 +200,8 @@ TEST_F(EndToEnd, SignedServerSetNamesTheRequestedHostAndLeavesTheCaDatabaseAsBef
         generate(window);
         const std::string script = (app_ / "UserSign.sh").string(), lineBreak("\r\n");
         ASSERT_EQ(window.informations,
-                  std::vector<std::string> {std::string("簽核伺服器憑證需要您的參與, 請點選執行:") + lineBreak + script + lineBreak
-                                            + std::string("後按『已完成簽章』來產生憑證!")});
+                  std::vector<std::string> {std::string("簽核伺服器憑證需要您的參與, 請點選執行:") + lineBreak + script
+                                            + lineBreak + std::string("後按『已完成簽章』來產生憑證!")});
         EXPECT_EQ(modeOf(script), fs::perms(0755));
         EXPECT_EQ(contentOf(script).find('\r'), std::string::npos);
         ASSERT_NO_FATAL_FAILURE(runSigningScriptElsewhere());
