@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WorkingFolder.h"
+
 #include <string_view>
 
 namespace velmora::job {
@@ -44,5 +46,8 @@ inline constexpr SystemForm posixForm {Shell::Posix, '/', "openssl", "UserSign.s
 
 // The form of the system this program was built for.
 const SystemForm& thisSystemForm();
+
+// What the program's folder ships for the working folder.
+platform::ShippedFiles shippedFiles();
 
 } // namespace velmora::job

@@ -44,11 +44,11 @@ FolderProblem makeUserFolder(const fs::path& folder)
 
 // The tool itself rather than the executable folder's link to it, so the
 // per-user folder names the system's tool as the executable folder does.
-fs::path toolOf(const fs::path& executableFolder)
+fs::path toolOf(const fs::path& shippedLink)
 {
     std::error_code error;
-    const fs::path tool = fs::canonical(executableFolder / "openssl", error);
-    return error ? executableFolder / "openssl" : tool;
+    const fs::path tool = fs::canonical(shippedLink, error);
+    return error ? shippedLink : tool;
 }
 
 // A database is copied only where there is none: once a job has used it, it
@@ -67,17 +67,8 @@ bool copyUnlessPresent(const fs::path& source, const fs::path& target)
 
 } // namespace
 
-std::string perUserFolder(std::string_view xdgDataHome, std::string_view home)
-{
-    if (xdgDataHome.starts_with('/'))
-        return std::string(xdgDataHome) + "/velmora";
-    if (home.empty())
-        return {};
-    return std::string(home) + "/.local/share/velmora";
-}
-
 WorkingFolder prepareWorkingFolder(const std::string& executableFolder, const std::string& userFolder,
-                                   const FolderTest& writable)
+                                   const ShippedFiles& files, const FolderTest& writable)
 {
     // The tool and the configuration come from here, whichever folder runs them.
     if (const auto problem = folderProblem(executableFolder, true); problem != FolderProblem::None)
@@ -90,9 +81,9 @@ WorkingFolder prepareWorkingFolder(const std::string& executableFolder, const st
     // Keys lie here between the steps of a job.
     if (const auto problem = makeUserFolder(to); problem != FolderProblem::None)
         return {userFolder, problem};
-    bool ready = linkTo(from / "openssl.cnf", to / "openssl.cnf", isTheUsersOwnFile)
-        && linkTo(toolOf(from), to / "openssl", [](const fs::path&) { return false; });
-    for (const char* name : {"ca.db.index", "ca.db.serial"})
+    bool ready = linkTo(from / files.configuration, to / files.configuration, isTheUsersOwnFile)
+        && linkTo(toolOf(from / files.tool), to / files.tool, [](const fs::path&) { return false; });
+    for (const auto& name : files.database)
         ready = copyUnlessPresent(from / name, to / name) && ready;
     return {userFolder, ready && writable(userFolder) ? FolderProblem::None : FolderProblem::CannotPrepare};
 }

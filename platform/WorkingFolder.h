@@ -3,6 +3,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora::platform {
 
@@ -41,10 +42,13 @@ bool makePrivateFolder(const std::string& folder);
 bool folderIsWritable(const std::string& folder);
 using FolderTest = std::function<bool(const std::string& folder)>;
 
-// The user's own folder for Velmora's working files: "velmora" under the XDG
-// data home, which is $XDG_DATA_HOME when that is an absolute path and
-// $HOME/.local/share otherwise. Empty when neither variable gives a folder.
-std::string perUserFolder(std::string_view xdgDataHome, std::string_view home);
+// What the program's own folder ships for a job, by name.
+struct ShippedFiles
+{
+    std::string tool; // linked to where the program's own link leads
+    std::string configuration; // linked
+    std::vector<std::string> database; // copied: the tool updates it
+};
 
 // The executable's folder when it is writable, as a build or a copy in a
 // folder of the user's own is. An installed program's folder is not: then the
@@ -55,12 +59,13 @@ std::string perUserFolder(std::string_view xdgDataHome, std::string_view home);
 // else in the tool's place is replaced by the link. A folder another account
 // could change is never used: the result names it and why.
 WorkingFolder prepareWorkingFolder(const std::string& executableFolder, const std::string& userFolder,
-                                   const FolderTest& writable = folderIsWritable);
+                                   const ShippedFiles& files, const FolderTest& writable = folderIsWritable);
 
 // The working folder of the running program, made ready: on Windows always
 // the executable's folder, elsewhere as prepareWorkingFolder chooses. The
 // functions above exist only where the program's own folder may be closed
 // to its user, so not on Windows.
-WorkingFolder workingFolder();
+WorkingFolder workingFolder(const std::string& executableFolder, const std::string& userFolder,
+                            const ShippedFiles& files);
 
 } // namespace velmora::platform

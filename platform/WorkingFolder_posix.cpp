@@ -1,4 +1,3 @@
-#include "platform/AppFolder.h"
 #include "platform/WorkingFolder.h"
 
 #include <cerrno>
@@ -80,11 +79,10 @@ bool folderIsWritable(const std::string& folder)
     return true;
 }
 
-WorkingFolder workingFolder()
+WorkingFolder workingFolder(const std::string& executableFolder, const std::string& userFolder,
+                            const ShippedFiles& files)
 {
-    const char* dataHome = std::getenv("XDG_DATA_HOME");
-    const char* home = std::getenv("HOME");
-    return prepareWorkingFolder(executableFolder(), perUserFolder(dataHome ? dataHome : "", home ? home : ""));
+    return prepareWorkingFolder(executableFolder, userFolder, files);
 }
 
 } // namespace velmora::platform

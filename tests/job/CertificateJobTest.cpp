@@ -250,6 +250,9 @@ TEST_F(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
             if (const auto at = warning.find(token); at != std::string::npos)
                 warning.replace(at, token.size(), text);
         EXPECT_EQ(window.warnings, Names {warning});
+        if (c.inputs.savePath == " ") {
+            EXPECT_EQ(window.in.savePath, "") << "the box keeps the blanks";
+        }
         EXPECT_EQ(window.focused, c.focus ? std::vector {*c.focus} : std::vector<InputControl> {});
         EXPECT_FALSE(window.busy);
         EXPECT_TRUE(window.informations.empty());

@@ -3,6 +3,7 @@
 #include "PtyConsole.h"
 #include "TestFolder.h"
 #include "job/CertificateJob.h"
+#include "job/ToolFiles.h"
 #include "platform/ShellAndWait.h"
 #include "platform/WorkingFolder.h"
 
@@ -164,9 +165,9 @@ TEST_F(EndToEnd, ClientOnlyRunFromAReadOnlyProgramFolderWorksInThePerUserFolder)
     // Read-only for a user; an administrator writes anyway, so the folder test is told.
     fs::permissions(app_, fs::perms(0555));
     const fs::path user = root_.path() / "data home" / "velmora";
-    const auto folder = platform::prepareWorkingFolder(app_.string(), user.string(), [this](const std::string& f) {
-        return f != app_ && platform::folderIsWritable(f);
-    });
+    const auto folder = platform::prepareWorkingFolder(
+        app_.string(), user.string(), job::shippedFiles(),
+        [this](const std::string& f) { return f != app_ && platform::folderIsWritable(f); });
     auto clientOnly = makeWindow(false);
     support::PtyConsole console {{{"pass phrase", passPhrase}}};
     job::runGenerateJob(clientOnly,

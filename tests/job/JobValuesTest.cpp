@@ -12,6 +12,7 @@ TEST(SiteAddress, SiteNameDropsHttpThenHttpsInAnyCase)
         {"https://http://host", "http://host"}, // http:// is looked for first
         {"https://", ""},
         {"https://例子.測試", "例子.測試"}, // UTF-8 is left whole
+        {"HTTP://AZ.Test@[`", "az.test@[`"}, // the ASCII letters and no neighbour
     };
     for (const auto& [address, siteName] : cases)
         EXPECT_EQ(siteNameFromAddress(address), siteName) << address;

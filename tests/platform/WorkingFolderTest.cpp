@@ -1,7 +1,6 @@
 #include "platform/WorkingFolder.h"
 
 #include "TestFolder.h"
-#include "platform/AppFolder.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -14,18 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using velmora::testing::contentOf;
-
-TEST(PerUserFolder, IsVelmoraUnderTheXdgDataHome)
-{
-    const std::tuple<const char*, const char*, std::string> table[] = {
-        {"/data", "/home/ann", "/data/velmora"},
-        {"", "/home/ann", "/home/ann/.local/share/velmora"},
-        {"relative/data", "/home/ann", "/home/ann/.local/share/velmora"}, // not a data home by the XDG rules
-        {"", "", ""},
-    };
-    for (const auto& [dataHome, home, folder] : table)
-        EXPECT_EQ(perUserFolder(dataHome, home), folder) << dataHome << " " << home;
-}
 
 TEST(FolderIsWritable, OnlyWhereAFileCanReallyBeMade)
 {
@@ -52,11 +39,12 @@ protected:
     // The program's folder read-only, whoever runs the test.
     WorkingFolder prepare()
     {
-        return prepareWorkingFolder(program.string(), user.string(), [this](const std::string& folder) {
+        return prepareWorkingFolder(program.string(), user.string(), files, [this](const std::string& folder) {
             return folder != program && folderIsWritable(folder);
         });
     }
 
+    const ShippedFiles files {"openssl", "openssl.cnf", {"ca.db.index", "ca.db.serial"}};
     velmora::testing::TestFolder root {"working-folder"};
     const fs::path program = root.path() / "usr lib velmora", tool = root.path() / "system-openssl";
     const fs::path user = root.path() / "data" / "velmora";
@@ -64,12 +52,10 @@ protected:
 
 TEST_F(WorkingFolderTest, WritableExecutableFolderIsUsedAsItIs)
 {
-    // The test's own folder is writable; the data home is the test's, in case it is not.
-    setenv("XDG_DATA_HOME", root.path().c_str(), 1);
-    const WorkingFolder chosen = workingFolder();
-    EXPECT_EQ(chosen.path, executableFolder());
+    const WorkingFolder chosen = workingFolder(program.string(), user.string(), files);
+    EXPECT_EQ(chosen.path, program.string());
     EXPECT_TRUE(chosen.usable());
-    EXPECT_FALSE(fs::exists(root.path() / "velmora"));
+    EXPECT_FALSE(fs::exists(user));
 }
 
 TEST_F(WorkingFolderTest, ReadOnlyExecutableFolderGivesAPerUserFolderThatKeepsTheUsersFiles)
@@ -161,7 +147,7 @@ TEST_F(WorkingFolderTest, PerUserFolderThatCannotBeMadeIsNotUsable)
     std::ofstream(root.path() / "data"); // a file where the data home should be
     EXPECT_FALSE(prepare().usable());
     EXPECT_EQ(prepare().path, user.string());
-    EXPECT_FALSE(prepareWorkingFolder(program.string(), "", [](const std::string&) { return false; }).usable());
+    EXPECT_FALSE(prepareWorkingFolder(program.string(), "", files, [](const std::string&) { return false; }).usable());
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Console.h"
+#include "platform/Utf8Path.h"
 
 #include <fstream>
 #include <functional>
@@ -30,7 +31,7 @@ inline void leaveOutputFile(std::string_view command, std::string_view content =
     std::istringstream words {std::string(command)};
     for (std::string word; words >> word;)
         if (word == "-out" && words >> word)
-            std::ofstream(word) << content;
+            std::ofstream(platform::pathFromUtf8(word)) << content;
 }
 
 } // namespace velmora::testing
