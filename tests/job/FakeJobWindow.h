@@ -19,7 +19,7 @@ struct WindowInputs
     bool clientOnly = !clientAndServer;
 };
 
-// Records what the job shows, focuses and how the window looks meanwhile.
+// Records what the job shows and focuses, and whether the window is busy.
 struct FakeJobWindow final : velmora::job::JobWindow
 {
     explicit FakeJobWindow(WindowInputs inputs)
@@ -28,10 +28,7 @@ struct FakeJobWindow final : velmora::job::JobWindow
     }
 
     WindowInputs in;
-    std::string status = "earlier status";
-    // What the user saw happen, in order: "status <text>", "busy", "idle",
-    // "warning", "information"; tests add their own (steps, pauses).
-    std::vector<std::string> events;
+    std::string status;
     std::vector<std::string> warnings;
     std::vector<std::string> informations;
     std::vector<velmora::job::InputControl> focused;
@@ -48,25 +45,9 @@ struct FakeJobWindow final : velmora::job::JobWindow
     bool clientOnlySelected() const override { return in.clientOnly; }
     bool autoRequestChecked() const override { return in.autoRequest; }
     std::string serverRequestText() const override { return in.serverRequest; }
-    void setStatusText(const std::string& text) override
-    {
-        status = text;
-        events.push_back("status " + text);
-    }
+    void setStatusText(const std::string& text) override { status = text; }
     void setFocusTo(velmora::job::InputControl control) override { focused.push_back(control); }
-    void showWarning(const std::string& text) override
-    {
-        events.push_back("warning");
-        warnings.push_back(text);
-    }
-    void showInformation(const std::string& text) override
-    {
-        events.push_back("information");
-        informations.push_back(text);
-    }
-    void setBusy(bool isBusy) override
-    {
-        busy = isBusy;
-        events.push_back(isBusy ? "busy" : "idle");
-    }
+    void showWarning(const std::string& text) override { warnings.push_back(text); }
+    void showInformation(const std::string& text) override { informations.push_back(text); }
+    void setBusy(bool isBusy) override { busy = isBusy; }
 };
