@@ -71,7 +71,7 @@ velmora() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/
 velmora --help | grep -q -- --version || fail "velmora --help does not list --version"
 [ "$(velmora --version)" = "velmora $(dpkg-deb -f "$deb" Version)" ] || fail "velmora --version is not the package's"
 if error=$(velmora --no-such-option 2>&1); then fail "velmora accepted an unknown option"; fi
-[ "$(wc -l <<<"$error")" -eq 1 ] || fail "the error for an unknown option is not one line: $error"
+[ -n "$error" ] && [ "$(wc -l <<<"$error")" -eq 1 ] || fail "the error for an unknown option is not one line: $error"
 echo "check-package: velmora --help, --version and an unknown option answer without a display"
 
 # The tool as the openssl package puts it where the package's link leads.
