@@ -28,14 +28,16 @@ expect_lines() {
 # The paths (and link targets) of the package: dpkg-deb -c without the mode,
 # owner, size and time columns.
 paths=$(dpkg-deb -c "$deb" | sed -E 's/^([^ ]+ +){5}//')
-icons=()
+id=org.velmora.Velmora
+icons=("./usr/share/icons/hicolor/scalable/apps/$id.svg")
 for size in 16 22 24 32 48 64 128 256; do
-    icons+=("./usr/share/icons/hicolor/${size}x${size}/apps/velmora.png")
+    icons+=("./usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
 expect_lines "the package" "$paths" \
     ./usr/lib/velmora/velmora ./usr/lib/velmora/openssl.cnf ./usr/lib/velmora/ca.db.index \
     ./usr/lib/velmora/ca.db.serial "./usr/lib/velmora/openssl -> ../../bin/openssl" \
-    "./usr/bin/velmora -> ../lib/velmora/velmora" ./usr/share/applications/velmora.desktop "${icons[@]}" \
+    "./usr/bin/velmora -> ../lib/velmora/velmora" "./usr/share/applications/$id.desktop" \
+    "./usr/share/metainfo/$id.metainfo.xml" "${icons[@]}" \
     ./usr/share/man/man1/velmora.1.gz ./usr/share/doc/velmora/copyright ./usr/share/doc/velmora/changelog.gz
 
 dpkg-deb -I "$deb"
@@ -47,8 +49,8 @@ grep -q '^libqt6widgets6 ' <<<"$depends" || fail "Depends lacks the Qt libraries
 expect_lines "the archive" "$(tar -tzf "$archive")" \
     velmora/velmora velmora/openssl velmora/openssl.cnf velmora/ca.db.index velmora/ca.db.serial
 
-lintian --fail-on error --info "$deb"
-echo "check-package: lintian finds no errors"
+lintian --fail-on error,warning --info "$deb"
+echo "check-package: lintian finds no errors and no warnings"
 
 work=$(mktemp -d)
 cleanup() {
@@ -58,7 +60,20 @@ cleanup() {
 trap cleanup EXIT
 root=$work/root
 dpkg-deb -x "$deb" "$root"
-desktop-file-validate "$root/usr/share/applications/velmora.desktop"
+# Both validators print nothing for files they find no fault in, not even a hint.
+problems=$(desktop-file-validate "$root/usr/share/applications/$id.desktop" 2>&1) && [ -z "$problems" ] \
+    || fail "desktop-file-validate: $problems"
+metainfo=$root/usr/share/metainfo/$id.metainfo.xml
+appstreamcli validate --no-net --strict "$metainfo" || fail "appstreamcli finds fault with the metainfo"
+grep -qF "<release version=\"$(dpkg-deb -f "$deb" Version)\"" "$metainfo" || fail "the metainfo lacks this release"
+# The command line answers without a display, before any window would need one.
+velmora() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/velmora" "$@"; }
+velmora --help | grep -q -- --version || fail "velmora --help does not list --version"
+[ "$(velmora --version)" = "velmora $(dpkg-deb -f "$deb" Version)" ] || fail "velmora --version is not the package's"
+if error=$(velmora --no-such-option 2>&1); then fail "velmora accepted an unknown option"; fi
+[ -n "$error" ] && [ "$(wc -l <<<"$error")" -eq 1 ] || fail "the error for an unknown option is not one line: $error"
+echo "check-package: velmora --help, --version and an unknown option answer without a display"
+
 # The tool as the openssl package puts it where the package's link leads.
 ln -s "$(command -v openssl)" "$root/usr/bin/openssl"
 program=$root/usr/lib/velmora

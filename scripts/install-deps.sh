@@ -12,7 +12,8 @@ packages=(
     xvfb xauth xdotool                             # a virtual X display for the window and console tests
     g++-mingw-w64-x86-64-posix googletest          # the Windows cross build and its tests
     wine wine64 locales                            # runs the Windows tests, also as in Traditional Chinese
-    lintian desktop-file-utils                     # checks the Debian package and its menu entry
+    librsvg2-bin                                   # draws the menu icons from the scalable one
+    lintian desktop-file-utils appstream           # checks the Debian package, its menu entry and metainfo
 )
 
 missing=()
