@@ -1,9 +1,7 @@
 #include "platform/WorkingFolder.h"
 
 #include "TestFolder.h"
-#include "platform/AppFolder.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
@@ -62,14 +60,12 @@ protected:
     const fs::path user = root.path() / "data" / "velmora";
 };
 
-TEST_F(WorkingFolderTest, WritableExecutableFolderIsUsedAsItIs)
+TEST_F(WorkingFolderTest, AWritableProgramFolderIsUsedAsItIs)
 {
-    // The test's own folder is writable; the data home is the test's, in case it is not.
-    setenv("XDG_DATA_HOME", root.path().c_str(), 1);
-    const WorkingFolder chosen = workingFolder();
-    EXPECT_EQ(chosen.path, executableFolder());
+    const WorkingFolder chosen = prepareWorkingFolder(program.string(), user.string());
+    EXPECT_EQ(chosen.path, program.string());
     EXPECT_TRUE(chosen.usable());
-    EXPECT_FALSE(fs::exists(root.path() / "velmora"));
+    EXPECT_FALSE(fs::exists(user));
 }
 
 TEST_F(WorkingFolderTest, ReadOnlyExecutableFolderGivesAPerUserFolderThatKeepsTheUsersFiles)
