@@ -1,9 +1,9 @@
 // What waiting for a command costs the window: CPU time of the waiting thread
 // while ShellAndWait waits 3 s for "sleep 3", and how late the window's events
 // are handled meanwhile. Usage: shell_wait_bench [rounds]   (default 5)
-#include "PtyConsole.h"
 #include "app/WindowEvents.h"
 #include "platform/ShellAndWait.h"
+#include "platform/TerminalConsole.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -71,7 +71,8 @@ Round waitForSleep(const platform::DispatchEvents& dispatch, std::chrono::millis
             std::this_thread::sleep_for(postEvery);
         }
     });
-    testing::PtyConsole console;
+    // The system's console with "env" standing in for the terminal: no window.
+    platform::TerminalConsole console {{{"env", {}, "", "--"}}};
     const double cpuBefore = threadCpuSeconds();
     const auto wallBefore = Clock::now();
     platform::ShellAndWait("cmd.exe /c", "sleep 3", console, dispatch);

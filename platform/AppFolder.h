@@ -1,7 +1,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 namespace velmora::platform {
 
@@ -14,9 +13,5 @@ char pathSeparator();
 // database and every working file. Empty when the system cannot tell.
 // Callers take it once and pass it on, so tests can hand them another folder.
 std::string executableFolder();
-
-// A file in a folder, joined by plain concatenation as the command lines need
-// it: the folder, the separator and the name, with no quoting.
-std::string fileInFolder(std::string_view folder, std::string_view fileName);
 
 } // namespace velmora::platform

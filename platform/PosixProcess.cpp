@@ -1,6 +1,7 @@
 #include "platform/PosixProcess.h"
 
 #include <cerrno>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <system_error>
 #include <thread>
@@ -24,8 +25,7 @@ std::vector<char*> pointersTo(const std::vector<std::string>& strings)
 
 } // namespace
 
-std::optional<pid_t> spawnProcess(const std::vector<std::string>& argv, const EnvironmentValues& environment,
-                                  const posix_spawn_file_actions_t* fileActions, const posix_spawnattr_t* attributes)
+std::optional<pid_t> spawnProcess(const std::vector<std::string>& argv, const EnvironmentValues& environment)
 {
     if (argv.empty())
         return std::nullopt;
@@ -36,7 +36,7 @@ std::optional<pid_t> spawnProcess(const std::vector<std::string>& argv, const En
     auto arguments = pointersTo(argv);
     auto environmentPointers = pointersTo(entries);
     pid_t pid = 0;
-    if (posix_spawnp(&pid, arguments[0], fileActions, attributes, arguments.data(), environmentPointers.data()) != 0)
+    if (posix_spawnp(&pid, arguments[0], nullptr, nullptr, arguments.data(), environmentPointers.data()) != 0)
         return std::nullopt;
     return pid;
 }

@@ -3,7 +3,6 @@
 #include "platform/Console.h"
 
 #include <optional>
-#include <spawn.h>
 #include <string>
 #include <sys/types.h>
 #include <vector>
@@ -13,9 +12,7 @@ namespace velmora::platform {
 // Starts a program (looked up on PATH when the name has no slash) with the
 // given arguments and this process's environment plus the values. No
 // process when the program cannot be started.
-std::optional<pid_t> spawnProcess(const std::vector<std::string>& argv, const EnvironmentValues& environment,
-                                  const posix_spawn_file_actions_t* fileActions = nullptr,
-                                  const posix_spawnattr_t* attributes = nullptr);
+std::optional<pid_t> spawnProcess(const std::vector<std::string>& argv, const EnvironmentValues& environment);
 
 // A started child, looked at with waitpid without waiting. Ending it is not
 // its business: the runner waits for it however long it takes. Dropped while

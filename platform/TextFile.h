@@ -15,8 +15,6 @@ struct CodePage
     unsigned windowsCodePage = 0;
 };
 
-inline const CodePage big5CodePage {"BIG5", 950};
-
 // The system's default 8-bit code page: the ANSI code page on Windows, the
 // character set of the user's locale elsewhere.
 CodePage systemCodePage();

@@ -1,16 +1,17 @@
-// The whole client-and-server job on Windows, with the system's console and a
-// stand-in openssl.exe that records what cmd.exe hands it: command lines,
-// signing script, export, clean-up and restore, in folders whose names need
-// quoting or lie outside the ANSI code page.
+// Windows under Wine: the runner with the system's console and cmd.exe, and
+// the whole client-and-server job with a stand-in openssl.exe that records
+// what cmd.exe hands it: command lines, signing script, export, clean-up and
+// restore, in folders whose names need quoting or lie outside the ANSI code page.
 #include "FakeJobWindow.h"
 #include "IdleWindow.h"
+#include "ProgramFolder_win.h"
 #include "TestFolder.h"
 #include "job/CertificateJob.h"
-#include "platform/AppFolder.h"
 #include "platform/ShellAndWait.h"
 #include "platform/Utf8Path.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <windows.h>
 
 namespace {
@@ -20,6 +21,57 @@ namespace fs = std::filesystem;
 using velmora::testing::contentOf;
 using velmora::testing::namesIn;
 using Files = std::set<std::string>;
+using std::chrono::milliseconds;
+
+// The test helpers, built beside this program.
+const fs::path helpers = velmora::testing::programFolder();
+
+class WindowsRunner : public ::testing::Test
+{
+protected:
+    // Runs a command through cmd.exe, making the release file at the chosen
+    // dispatch. A runner that misses the end fails instead of hanging the suite.
+    bool run(const std::string& command, int releaseAt = 0)
+    {
+        dispatches_ = 0;
+        return platform::ShellAndWait("cmd.exe /c", command, *console_, [&](milliseconds longest) {
+            if (++dispatches_ == releaseAt)
+                std::ofstream {release_} << "go";
+            if (dispatches_ > releaseAt + 500)
+                throw std::runtime_error("still waiting long after the command ended");
+            velmora::testing::sleepThrough(longest);
+        });
+    }
+    const velmora::testing::TestFolder folder_ {"runner"};
+    const fs::path release_ = folder_.path() / "release";
+    const std::unique_ptr<platform::Console> console_ = platform::makeSystemConsole();
+    int dispatches_ = 0;
+};
+
+TEST_F(WindowsRunner, WaitsInANewConsoleUntilTheCommandHasEndedWhateverItsExitCode)
+{
+    // Wine's cmd.exe passes on none of the helper's exit codes: the
+    // interpreter ends with its own, 259 being Windows' "still active".
+    for (const auto& [releaseAt, exitCode] : {std::pair {10, "0"}, {3, "259"}}) {
+        const std::string waiting = '"' + platform::utf8FromPath(helpers / "wait_for_file.exe") + "\" ";
+        EXPECT_TRUE(run(waiting + platform::utf8FromPath(release_) + " & exit " + exitCode, releaseAt)) << exitCode;
+        EXPECT_FALSE(fs::exists(release_)) << "returned before the helper took the release";
+    }
+    EXPECT_FALSE(platform::ShellAndWait("no-such-interpreter.exe /c", "exit 0", *console_, [](auto) {}));
+}
+
+TEST_F(WindowsRunner, TheInterpreterIsTheSystemsNotOneBesideTheProgram)
+{
+    // The search order would find this one first; it leaves calls.txt beside itself.
+    fs::copy_file(helpers / "stand_in_openssl.exe", helpers / "cmd.exe");
+    const bool started = run("echo ran> \"" + platform::utf8FromPath(folder_.path() / "ran") + '"');
+    const bool plantedRan = fs::exists(helpers / "calls.txt");
+    fs::remove(helpers / "cmd.exe");
+    fs::remove(helpers / "calls.txt");
+    EXPECT_TRUE(started);
+    EXPECT_FALSE(plantedRan);
+    EXPECT_TRUE(fs::exists(folder_.path() / "ran"));
+}
 
 class WindowsJob : public ::testing::TestWithParam<const char*>
 {
@@ -28,9 +80,7 @@ protected:
     {
         fs::create_directories(app_);
         fs::create_directories(save_);
-        fs::copy_file(
-            platform::pathFromUtf8(platform::fileInFolder(platform::executableFolder(), "stand_in_openssl.exe")),
-            app_ / "openssl.exe");
+        fs::copy_file(helpers / "stand_in_openssl.exe", app_ / "openssl.exe");
         std::ofstream(app_ / "openssl.cnf") << "# the tool's settings\n";
         std::ofstream(app_ / "ca.db.index", std::ios::binary) << "";
         std::ofstream(app_ / "ca.db.serial", std::ios::binary) << "01\n";

@@ -1,15 +1,17 @@
+// The runner with real processes, started by the console a user sees: a
+// terminal. "env" stands in for one here: it runs its command and lives as
+// long, with no display. The real xterm runs in the job test under X.
 #include "FakeCommand.h"
 #include "IdleWindow.h"
-#include "PtyConsole.h"
 #include "TestFolder.h"
 #include "platform/PosixProcess.h"
 #include "platform/ShellAndWait.h"
+#include "platform/TerminalConsole.h"
 
 #include <csignal>
-#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
-#include <thread>
+#include <stdexcept>
 
 namespace velmora::platform {
 namespace {
@@ -34,7 +36,7 @@ TEST(ShellAndWait, LooksBeforeEachDispatchAndWaitsOnlyWhileTheProcessRuns)
     const milliseconds poll = processPollInterval, none {};
     // The look at which the command ends (0: the start fails), whether it started, the dispatches.
     const std::tuple<int, bool, std::vector<milliseconds>> cases[] = {
-        {0, false, {none}}, // one dispatch, no look
+        {0, false, {none}},
         {1, true, {none}},
         {3, true, {poll, poll, none}},
     };
@@ -48,45 +50,67 @@ TEST(ShellAndWait, LooksBeforeEachDispatchAndWaitsOnlyWhileTheProcessRuns)
     }
 }
 
-// Stands in for the window: counts its dispatches and sleeps through each, as an idle event loop does.
-struct IdleWindow
-{
-    int dispatches = 0;
-    void operator()(milliseconds longest)
-    {
-        ++dispatches;
-        testing::sleepThrough(longest);
-    }
-};
-
 class RealProcesses : public ::testing::Test
 {
 protected:
-    std::string file(const char* name) const { return folder_.file(name); }
+    // Runs the command and counts the dispatches. The release file appears
+    // at the dispatch the test chooses; a runner that misses the end fails
+    // here instead of hanging the suite.
+    bool run(const std::string& command, int releaseAt = 0, const EnvironmentValues& environment = {})
+    {
+        dispatches_ = 0;
+        return ShellAndWait(
+            "cmd.exe /c", command, console_,
+            [&](milliseconds longest) {
+                if (++dispatches_ == releaseAt)
+                    std::ofstream {folder_.file("release")};
+                if (dispatches_ > releaseAt + 250)
+                    throw std::runtime_error("still waiting long after the command ended");
+                testing::sleepThrough(longest);
+            },
+            environment);
+    }
+    std::string written() const { return testing::contentOf(folder_.path() / "written"); }
 
     testing::TestFolder folder_ {"runner"};
-    testing::PtyConsole console_;
-    IdleWindow window_;
+    int dispatches_ = 0;
+    const fs::path notRunnable_ = folder_.path() / "not-runnable";
+    TerminalConsole console_ {
+        {{"velmora-no-such-terminal", {}, "-T", "-e"}, {notRunnable_.string(), {}, "-T", "-e"}, {"env", {}, "", "--"}}};
 };
 
-TEST_F(RealProcesses, ACommandThatEndsAtOnceReturnsAfterFewLooksWhateverItsExitCode)
+TEST_F(RealProcesses, TheFirstTerminalThatStartsRunsTheCommandUntilItEndsWithTheValuesForItAlone)
+{
+    std::ofstream {notRunnable_} << "#!/bin/sh\n";
+    // The command writes its line only once the third dispatch has let it go.
+    const std::string command = "while [ ! -e '" + folder_.file("release") + "' ]; do sleep 0.01; done; echo "
+        + "\"$VELMORA_COMMON_NAME|$LANG\" > '" + folder_.file("written") + "'";
+    const EnvironmentValues values {{"VELMORA_COMMON_NAME", "Velmora CA for a b"}, {"LANG", "zh_TW.UTF-8"}};
+    EXPECT_TRUE(run(command, 3, values));
+    EXPECT_EQ(written(), "Velmora CA for a b|zh_TW.UTF-8\n");
+    EXPECT_EQ(std::getenv("VELMORA_COMMON_NAME"), nullptr);
+    EXPECT_STRNE(std::getenv("LANG"), "zh_TW.UTF-8");
+}
+
+TEST_F(RealProcesses, ACommandThatEndsAtOnceHasEndedWhateverItsExitCodeOrWhoReapedIt)
 {
     // A child's exit status is 8 bits here: exit 259 (Windows' "still active")
     // ends with 3, and the runner must not confuse either with "still running".
     for (const char* command : {"exit 0", "exit 259", "exit 3"}) {
-        window_.dispatches = 0;
-        EXPECT_TRUE(ShellAndWait("/bin/bash -c", command, console_, std::ref(window_))) << command;
-        EXPECT_LE(window_.dispatches, 10) << command;
+        EXPECT_TRUE(run(command)) << command;
+        EXPECT_LE(dispatches_, 10) << command;
     }
-}
-
-TEST_F(RealProcesses, AChildSomeoneElseReapedCountsAsEnded)
-{
     // With SIGCHLD ignored the system reaps children itself, and waitpid
     // can only say there is no such child any more.
     const auto previous = std::signal(SIGCHLD, SIG_IGN);
-    EXPECT_TRUE(ShellAndWait("cmd.exe /c", "exit 0", console_, std::ref(window_)));
+    EXPECT_NO_THROW(EXPECT_TRUE(run("exit 0")));
     std::signal(SIGCHLD, previous);
+}
+
+TEST_F(RealProcesses, NoTerminalThatStartsMeansNoProcess)
+{
+    TerminalConsole console {{{"velmora-no-such-terminal", {}, "-T", "-e"}}};
+    EXPECT_FALSE(ShellAndWait("cmd.exe /c", "true", console, [](auto) {}));
 }
 
 // The state letter of a process ('Z' for a zombie), or 0 once it is gone.
@@ -101,20 +125,19 @@ char processState(pid_t pid)
 
 TEST_F(RealProcesses, ADroppedRunningProcessRunsOnAndIsReapedOnceItEnds)
 {
-    const std::string command
-        = "while [ ! -e '" + file("release") + "' ]; do sleep 0.01; done; echo > '" + file("ended") + "'";
+    const std::string command = "while [ ! -e '" + folder_.file("release") + "' ]; do sleep 0.01; done; echo > '"
+        + folder_.file("written") + "'";
     const auto pid = spawnProcess({"/bin/sh", "-c", command}, {});
     ASSERT_TRUE(pid);
     // Dropped at once, while the child waits for its release.
     EXPECT_FALSE(PosixProcess {*pid}.hasEnded());
     EXPECT_NE(processState(*pid), 0);
     EXPECT_NE(processState(*pid), 'Z');
-    std::ofstream {file("release")};
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds {10};
-    while (processState(*pid) != 0 && std::chrono::steady_clock::now() < deadline)
-        std::this_thread::sleep_for(milliseconds {5});
+    std::ofstream {folder_.file("release")};
+    for (int look = 0; processState(*pid) != 0 && look < 1000; ++look)
+        testing::sleepThrough(milliseconds {10});
     EXPECT_EQ(processState(*pid), 0) << "left as a zombie";
-    EXPECT_TRUE(fs::exists(file("ended"))) << "it ran to its end";
+    EXPECT_EQ(written(), "\n") << "it ran to its end";
 }
 
 TEST(Pause, DispatchesUntilTheLengthHasPassedWithoutOvershooting)

@@ -13,12 +13,13 @@ namespace {
 namespace fs = std::filesystem;
 
 using testing::contentOf;
+const CodePage big5 {"BIG5", 950};
 
 TEST(CodePage, Big5GivesTheKnownBytes)
 {
     // "SSL 憑證產生完成!" in Big5 (code page 950).
-    EXPECT_EQ(encodeText("SSL 憑證產生完成!", big5CodePage), "SSL \xbe\xcc\xc3\xd2\xb2\xa3\xa5\xcd\xa7\xb9\xa6\xa8!");
-    EXPECT_EQ(encodeText("", big5CodePage), "");
+    EXPECT_EQ(encodeText("SSL 憑證產生完成!", big5), "SSL \xbe\xcc\xc3\xd2\xb2\xa3\xa5\xcd\xa7\xb9\xa6\xa8!");
+    EXPECT_EQ(encodeText("", big5), "");
 #ifndef _WIN32 // Wine has no such code page
     // A character set with shift states gets its closing reset as well.
     EXPECT_EQ(encodeText("日", {"ISO-2022-JP", 50220}), "\x1b$BF|\x1b(B");
@@ -27,10 +28,10 @@ TEST(CodePage, Big5GivesTheKnownBytes)
 
 TEST(CodePage, TextTheCodePageCannotHoldIsNotEncoded)
 {
-    EXPECT_EQ(encodeText("café", big5CodePage), std::nullopt);
+    EXPECT_EQ(encodeText("café", big5), std::nullopt);
     EXPECT_EQ(encodeText("憑證", {"ANSI_X3.4-1968", 20127}), std::nullopt);
-    EXPECT_EQ(encodeText("\xff not UTF-8", big5CodePage), std::nullopt);
-    EXPECT_EQ(encodeText("cut short \xe6\x86", big5CodePage), std::nullopt);
+    EXPECT_EQ(encodeText("\xff not UTF-8", big5), std::nullopt);
+    EXPECT_EQ(encodeText("cut short \xe6\x86", big5), std::nullopt);
 }
 
 TEST(CodePage, TheSystemsIsTheOneTheLocaleGives)
@@ -54,7 +55,7 @@ TEST_F(TextFiles, EachLineEndsInCrLfInTheCodePageAndReplacesTheOldFile)
 {
     const fs::path path = folder_ / "server.cer";
     std::ofstream {path} << std::string(500, 'x');
-    ASSERT_TRUE(writeTextLines(path.string(), {"憑證", "", "end"}, big5CodePage));
+    ASSERT_TRUE(writeTextLines(path.string(), {"憑證", "", "end"}, big5));
     EXPECT_EQ(contentOf(path), "\xbe\xcc\xc3\xd2\r\n\r\nend\r\n");
     EXPECT_EQ(std::distance(fs::directory_iterator {folder_}, fs::directory_iterator {}), 1);
 }

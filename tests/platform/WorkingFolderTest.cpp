@@ -2,7 +2,6 @@
 
 #include "TestFolder.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
@@ -50,9 +49,9 @@ protected:
     const fs::path user = root.path() / "data" / "velmora";
 };
 
-TEST_F(WorkingFolderTest, WritableExecutableFolderIsUsedAsItIs)
+TEST_F(WorkingFolderTest, AWritableProgramFolderIsUsedAsItIs)
 {
-    const WorkingFolder chosen = workingFolder(program.string(), user.string(), files);
+    const WorkingFolder chosen = prepareWorkingFolder(program.string(), user.string(), files);
     EXPECT_EQ(chosen.path, program.string());
     EXPECT_TRUE(chosen.usable());
     EXPECT_FALSE(fs::exists(user));

@@ -3,7 +3,7 @@
 // one call per line, in UTF-8 and separated by " | ", and leaves what the
 // step must: the "-out" file, naming the Common Name the configuration file
 // would take from the environment, and for "ca" the database update.
-#include "platform/AppFolder.h"
+#include "ProgramFolder_win.h"
 #include "platform/Utf8Path.h"
 #include "platform/WideText_win.h"
 
@@ -55,8 +55,7 @@ int wmain(int argc, wchar_t* argv[])
     std::string line;
     for (const auto& arg : args)
         line += (line.empty() ? "" : " | ") + arg;
-    std::ofstream(pathFromUtf8(fileInFolder(executableFolder(), "calls.txt")), std::ios::binary | std::ios::app)
-        << line << '\n';
+    std::ofstream(velmora::testing::programFolder() / "calls.txt", std::ios::binary | std::ios::app) << line << '\n';
     for (std::size_t i = 0; i + 1 < args.size(); ++i)
         if (args[i] == "-out")
             std::ofstream(pathFromUtf8(args[i + 1]), std::ios::binary)
