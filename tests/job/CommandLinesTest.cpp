@@ -14,21 +14,6 @@ using namespace std::chrono;
 
 namespace {
 
-// The lines as the Windows interpreter gets them; the Linux ones run for real
-// in the end-to-end test, and the job test checks the first step's on each system.
-TEST(CommandLines, EachStep)
-{
-    const ToolCommands windows {windowsForm, "C:\\Tool"};
-    EXPECT_EQ(windows.key("ca.key", "2048"), "C:\\Tool\\openssl.exe genrsa -des3 -out C:\\Tool\\ca.key 2048");
-    EXPECT_EQ(windows.caCertificate(365),
-              "C:\\Tool\\openssl.exe req -config C:\\Tool\\openssl.cnf -new -x509 -days 365 "
-              "-key C:\\Tool\\ca.key -out C:\\Tool\\ca.crt");
-    EXPECT_EQ(windows.key("server.key", ""), "C:\\Tool\\openssl.exe genrsa -des3 -out C:\\Tool\\server.key ");
-    EXPECT_EQ(windows.serverRequest(),
-              "C:\\Tool\\openssl.exe req -config C:\\Tool\\openssl.cnf -new "
-              "-key C:\\Tool\\server.key -out C:\\Tool\\server.csr");
-}
-
 TEST(CommandLines, ArgumentsTheInterpreterWouldSplitOrReadAreQuoted)
 {
     const ToolCommands windows {windowsForm, "C:\\Program Files\\Velmora"};
