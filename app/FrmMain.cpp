@@ -6,12 +6,12 @@
 #include "app/MaskedDateEdit.h"
 #include "app/MessageBoxes.h"
 #include "app/SavePathText.h"
-#include "platform/AppFolder.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QDir>
 #include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -131,7 +131,7 @@ void FrmMain::pickSaveFolder()
         lastPickedFolder_ = std::move(chosen);
     if (lastPickedFolder_)
         controls_.txt_SavePath->setText(
-            savePathTextForFolder(*lastPickedFolder_, QLatin1Char(platform::pathSeparator())));
+            savePathTextForFolder(*lastPickedFolder_, QDir::separator()));
 }
 
 void FrmMain::openMakerPage()
