@@ -34,8 +34,6 @@ public:
     explicit FrmMain(WindowServices services, QWidget* parent = nullptr);
     ~FrmMain() override;
 
-    const FrmMainControls& controls() const { return controls_; }
-
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     // Refused while a job runs: it still needs the window and its files.

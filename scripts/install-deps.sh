@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build clang-format # compiler, build, formatting
     qt6-base-dev libgtest-dev                      # Qt 6 Widgets and Test, GoogleTest
-    fonts-wqy-microhei                             # glyphs for the Traditional Chinese captions
+    fonts-dejavu-core fonts-wqy-microhei                           # glyphs for the Traditional Chinese captions
     openssl                                        # the command-line tool the jobs drive
     xterm                                          # the console window the user answers OpenSSL in
     xvfb xauth xdotool                             # a virtual X display for the window and console tests
