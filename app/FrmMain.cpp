@@ -130,8 +130,7 @@ void FrmMain::pickSaveFolder()
     if (auto chosen = services_.folderDialog.chooseFolder(this))
         lastPickedFolder_ = std::move(chosen);
     if (lastPickedFolder_)
-        controls_.txt_SavePath->setText(
-            savePathTextForFolder(*lastPickedFolder_, QDir::separator()));
+        controls_.txt_SavePath->setText(savePathTextForFolder(*lastPickedFolder_, QDir::separator()));
 }
 
 void FrmMain::openMakerPage()
