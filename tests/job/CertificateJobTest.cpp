@@ -13,6 +13,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <map>
+#include <stdexcept>
 
 using namespace velmora;
 namespace fs = std::filesystem;
@@ -36,13 +37,15 @@ struct FakeTool final : platform::Console
     };
     std::vector<Started> started;
     int failingStep = 0; // 1-based; 0 for none
-    bool failureLeavesEmptyFile = false, noConsole = false;
+    bool failureLeavesEmptyFile = false, noConsole = false, throws = false;
 
     std::unique_ptr<platform::RunningCommand> start(std::string_view prefix, std::string_view command,
                                                     const platform::EnvironmentValues& environment) override
     {
         if (noConsole)
             return nullptr;
+        if (throws)
+            throw std::runtime_error("a path the system cannot convert");
         started.push_back({std::string(prefix) + " " + std::string(command), {environment.begin(), environment.end()}});
         if (int(started.size()) != failingStep || failureLeavesEmptyFile)
             velmora::testing::leaveOutputFile(command, int(started.size()) == failingStep ? "" : "made");
@@ -155,6 +158,11 @@ TEST_F(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
          generate,
          "找不到 {tool}, 無法產生憑證!"},
         {"no console", {}, [](auto& t) { t.tool.noConsole = true; }, generate, "無法開啟命令視窗, 已停止產生憑證!"},
+        {"an error nobody foresaw",
+         {},
+         [](auto& t) { t.tool.throws = true; },
+         generate,
+         "無法產生 SSL 憑證, 已停止產生憑證!"},
         {"CA key", {}, [](auto& t) { t.tool.failingStep = 1; }, generate, "無法產生 ca.key, 已停止產生憑證!", {}, 1},
         {"CA key left empty",
          {},

@@ -82,6 +82,7 @@ TEST(SiteName, HostForTheCertificateAndNamesThatAreNoFolder)
         {"192.0.2.7/x", "IP:192.0.2.7"},
         {"[2001:db8::1]:443", "IP:2001:db8::1"},
         {"1.2.3.256", "DNS:1.2.3.256"},
+        {"10.0.0.255", "IP:10.0.0.255"},
     };
     for (const auto& [siteName, altName] : hosts)
         EXPECT_EQ(siteHostOf(siteName).subjectAltName(), altName) << siteName;

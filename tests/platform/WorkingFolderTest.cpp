@@ -94,7 +94,7 @@ TEST_F(WorkingFolderTest, AFolderAnotherAccountCouldChangeIsNamedWithTheReasonAn
     const fs::path elsewhere = root.path() / "elsewhere";
     const bool asRoot = geteuid() == 0; // only root can give a folder away
     const std::tuple<const char*, std::function<void()>, fs::path, FolderProblem> cases[] = {
-        {"program's folder open to all", [&] { fs::permissions(program, fs::perms(0777)); }, program,
+        {"program's folder open to others", [&] { fs::permissions(program, fs::perms(0757)); }, program,
          FolderProblem::OthersMayWrite},
         {"program's folder another's", [&] { EXPECT_EQ(chown(program.c_str(), 65534, 65534), 0); }, program,
          FolderProblem::OwnedByAnother},
