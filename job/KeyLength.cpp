@@ -15,9 +15,9 @@ bool isAcceptableKeyLength(std::string_view text)
     if (!digitsOnly)
         return false;
     long long value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc {} || end != text.data() + text.size())
-        return false; // too many digits to be a length at all
+    // Only digits: the whole text is read, and an error means too many of them to be a length at all.
+    if (std::from_chars(text.data(), text.data() + text.size(), value).ec != std::errc {})
+        return false;
     return value >= minimumKeyLength && value <= maximumKeyLength;
 }
 
