@@ -250,7 +250,7 @@ TEST(CertificateJob, ClientAndServerRunTakesTheWindowsValuesWhenEachIsUsedThenEx
               (std::set<std::string> {std::string(j.form.toolFile), "openssl.cnf", std::string(j.form.signingScript)}));
 }
 
-TEST(CertificateJob, TheToolIsToldTheCaNameThatFitsAndUtf8OnlyWhereTheCodePageLacksTheFolder)
+TEST(CertificateJob, AClientOnlyRunTellsTheToolTheCaNameThatFitsAndUtf8OnlyWhereTheCodePageLacksTheFolder)
 {
     // With "Velmora CA for ", a 49-character host makes the longest name a certificate takes: 64 characters.
     const std::string host49 = std::string(44, 'a') + ".test";
@@ -269,6 +269,9 @@ TEST(CertificateJob, TheToolIsToldTheCaNameThatFitsAndUtf8OnlyWhereTheCodePageLa
         for (auto& [line, environment] : j.tool.started)
             EXPECT_EQ(environment.count("OPENSSL_WIN32_UTF8"), utf8 ? 1u : 0u);
         EXPECT_EQ(j.window.informations, Names {"SSL 憑證產生完成!"});
+        EXPECT_EQ(j.window.status, "");
+        EXPECT_EQ(namesIn(j.root.path() / host), (std::set<std::string> {"client.cer", "client.crt", "client.key"}));
+        EXPECT_EQ(namesIn(j.app), (std::set<std::string> {std::string(j.form.toolFile), "openssl.cnf"}));
     }
 }
 

@@ -85,7 +85,6 @@ protected:
         std::ofstream(app_ / "ca.db.index", std::ios::binary) << "";
         std::ofstream(app_ / "ca.db.serial", std::ios::binary) << "01\n";
     }
-    std::string in(const char* name) const { return platform::utf8FromPath(app_) + "\\" + name; }
     // A rename to another case of the same name keeps the old spelling here.
     void respell(const char* name, const char* spelling) const
     {
@@ -117,21 +116,17 @@ TEST_P(WindowsJob, StepsScriptExportAndRestoreRunThroughCmdExe)
     // As the user starts it: from its own folder.
     ASSERT_TRUE(platform::ShellAndWait("cmd.exe /c", "cd /d \"" + platform::utf8FromPath(app_) + "\" && UserSign.bat",
                                        *console_, velmora::testing::sleepThrough));
-    EXPECT_EQ(
-        contentOf(app_ / "calls.txt"),
-        "genrsa | -des3 | -out | " + in("ca.key")
-            + " | 2048\n"
-              "req | -config | "
-            + in("openssl.cnf") + " | -new | -x509 | -days | 365 | -key | " + in("ca.key") + " | -out | " + in("ca.crt")
-            + "\n"
-              "genrsa | -des3 | -out | "
-            + in("server.key")
-            + " | 2048\n"
-              "req | -config | "
-            + in("openssl.cnf") + " | -new | -key | " + in("server.key") + " | -out | " + in("server.csr")
-            + "\n"
-              "ca | -config | openssl.cnf | -startdate | 261206000000Z | -enddate | 271206235959Z | -cert | ca.crt | "
-              "-keyfile | ca.key | -in | server.csr | -out | server.crt\n");
+    // What the tool was given, one call a line; "@" stands for the working folder.
+    std::string calls = "genrsa | -des3 | -out | @ca.key | 2048\n"
+                        "req | -config | @openssl.cnf | -new | -x509 | -days | 365 | -key | @ca.key | -out | @ca.crt\n"
+                        "genrsa | -des3 | -out | @server.key | 2048\n"
+                        "req | -config | @openssl.cnf | -new | -key | @server.key | -out | @server.csr\n"
+                        "ca | -config | openssl.cnf | -startdate | 261206000000Z | -enddate | 271206235959Z | "
+                        "-cert | ca.crt | -keyfile | ca.key | -in | server.csr | -out | server.crt\n";
+    const std::string folder = platform::utf8FromPath(app_) + "\\";
+    for (auto at = calls.find('@'); at != std::string::npos; at = calls.find('@', at + folder.size()))
+        calls.replace(at, 1, folder);
+    EXPECT_EQ(contentOf(app_ / "calls.txt"), calls);
 
     // Names in other letter cases are the same files: the index as the
     // clean-up spells it, a backup as another tool might.
