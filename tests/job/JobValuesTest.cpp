@@ -1,9 +1,87 @@
+// The values the job derives from the window's texts: site names and hosts,
+// folders, key lengths, dates, quoted arguments and the signing script.
+#include "job/CommandLines.h"
 #include "job/KeyLength.h"
+#include "job/ShellQuoting.h"
+#include "job/SigningScript.h"
 #include "job/SiteAddress.h"
+#include "job/SiteHost.h"
 
 #include <gtest/gtest.h>
 
 using namespace velmora::job;
+using namespace std::chrono;
+
+namespace {
+
+TEST(CommandLines, ArgumentsTheInterpreterWouldSplitOrReadAreQuoted)
+{
+    const ToolCommands windows {windowsForm, "C:\\Program Files\\Velmora"};
+    EXPECT_EQ(windows.key("ca.key", "2048 & del *.*"),
+              "\"\"C:\\Program Files\\Velmora\\openssl.exe\" genrsa -des3 -out \"C:\\Program Files\\Velmora\\ca.key\" "
+              "\"2048 & del *.*\"\"");
+    const ToolCommands posix {posixForm, "/home/ann/My Apps/velmora"};
+    EXPECT_EQ(posix.key("ca.key", "2048;rm -rf ~"),
+              "'/home/ann/My Apps/velmora/openssl' genrsa -des3 -out "
+              "'/home/ann/My Apps/velmora/ca.key' '2048;rm -rf ~'");
+
+    const std::tuple<const char*, Shell, const char*> arguments[] {
+        {"it's $HOME", Shell::Posix, R"('it'\''s $HOME')"},
+        {"`id`", Shell::Posix, "'`id`'"},
+        {"/srv/證書", Shell::Posix, "/srv/證書"}, // letters of any script are plain
+        {"a\"b|c", Shell::Cmd, "\"a\"\"b|c\""},
+        {"%PATH%", Shell::Cmd, "\"%PATH%\""},
+        {"D:\\證書\\x", Shell::Cmd, "D:\\證書\\x"},
+    };
+    for (const auto& [argument, shell, quoted] : arguments)
+        EXPECT_EQ(quoteArgument(argument, shell), quoted) << argument;
+}
+
+TEST(CommandLines, DayCountIsWholeDaysBetweenTheDates)
+{
+    const std::tuple<const char*, const char*, int> cases[] {
+        {"2026/12/06", "2026/12/06", 0},   {"2026/12/06", "2026/12/07", 1},   {"2026/12/06", "2026/12/05", -1},
+        {"2027/03/01", "2028/03/01", 366}, {"2026/12/06", "2027/12/06", 365}, {"2026/1_/__", "2027/12/06", 0},
+    };
+    for (const auto& [start, end, days] : cases)
+        EXPECT_EQ(dayCount(start, end), days) << start << " " << end;
+}
+
+TEST(SigningScript, EachSystemsScriptSignsInTheWorkingFolderWithYearsTheToolReadsRight)
+{
+    using Lines = std::vector<std::string>;
+    const year_month_day start {year {2025}, March, day {7}}, end {year {2026}, March, day {7}};
+    const std::string signing = " ca -config openssl.cnf -startdate 250307000000Z -enddate 260307235959Z -cert ca.crt "
+                                "-keyfile ca.key -in server.csr -out server.crt";
+    EXPECT_EQ(signingScriptLines(windowsForm, start, end), (Lines {"@echo off", "openssl.exe" + signing}));
+    EXPECT_EQ(signingScriptLines(posixForm, start, end),
+              (Lines {"#!/bin/sh", R"line(cd "$(dirname "$0")" || exit 1)line", "./openssl" + signing}));
+
+    // Two-digit years outside 1950-2049 would be read a century off.
+    Lines stamps;
+    for (int y : {2055, 1949, 2049, 2050, 1950})
+        stamps.push_back(signingTimestamp(year_month_day {year {y}, March, day {7}}, "000000"));
+    EXPECT_EQ(stamps,
+              (Lines {"20550307000000Z", "19490307000000Z", "490307000000Z", "20500307000000Z", "500307000000Z"}));
+}
+
+TEST(SiteName, HostForTheCertificateAndNamesThatAreNoFolder)
+{
+    const std::tuple<const char*, const char*> hosts[] {
+        {"www.example.test:8443/app", "DNS:www.example.test"},
+        {"192.0.2.7/x", "IP:192.0.2.7"},
+        {"[2001:db8::1]:443", "IP:2001:db8::1"},
+        {"1.2.3.256", "DNS:1.2.3.256"},
+        {"10.0.0.255", "IP:10.0.0.255"},
+    };
+    for (const auto& [siteName, altName] : hosts)
+        EXPECT_EQ(siteHostOf(siteName).subjectAltName(), altName) << siteName;
+
+    for (const char* name : {"", ".", "..", "...", "../x", "a/../b", "x\\..", ":8080"})
+        EXPECT_FALSE(isUsableSiteName(name)) << name;
+    for (const char* name : {"www.example.test", "a..b", "host/.well-known", "[::1]"})
+        EXPECT_TRUE(isUsableSiteName(name)) << name;
+}
 
 TEST(SiteAddress, SiteNameDropsHttpThenHttpsInAnyCase)
 {
@@ -41,3 +119,5 @@ TEST(KeyLength, EmptyOrDigitsInRange)
     for (const char* text : {"511", "16385", "2048 ", "+2048", "1e4", "184467440737095516160"})
         EXPECT_FALSE(isAcceptableKeyLength(text)) << text;
 }
+
+} // namespace
