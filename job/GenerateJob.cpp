@@ -66,13 +66,9 @@ void stopBusy(const Press& press, BusyWindow& busy, const Stop& stop)
 
 void generate(const Press& press)
 {
-    if (auto stop = workingFolderProblem(press))
-        return showStop(press.window, *stop);
-    const auto target = runGenerateChecks(press.window, press.form.separator);
+    const auto target = checkedTarget(press, runGenerateChecks);
     if (!target)
         return;
-    if (auto stop = outputFolderProblem(press, target->outputFolder))
-        return showStop(press.window, *stop);
     if (auto stop = toolFileProblem(press))
         return showStop(press.window, *stop);
     const SiteHost host = siteHostOf(target->siteName);

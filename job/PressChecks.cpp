@@ -29,8 +29,6 @@ std::optional<std::string_view> folderProblemText(const Press& press)
     return std::nullopt;
 }
 
-} // namespace
-
 Outcome workingFolderProblem(const Press& press)
 {
     if (const auto reason = folderProblemText(press))
@@ -44,6 +42,23 @@ Outcome outputFolderProblem(const Press& press, const std::string& outputFolder)
     if (!fs::equivalent(pathFromUtf8(outputFolder), press.workingFolder, error))
         return std::nullopt;
     return Stop {std::string(messages::outputIsWorkingFolder), InputControl::SavePath};
+}
+
+} // namespace
+
+std::optional<CheckedTarget> checkedTarget(const Press& press, WindowChecks windowChecks)
+{
+    Outcome stop = workingFolderProblem(press);
+    std::optional<CheckedTarget> target;
+    if (!stop) {
+        target = windowChecks(press.window, press.form.separator);
+        if (target)
+            stop = outputFolderProblem(press, target->outputFolder);
+    }
+    if (!stop)
+        return target;
+    showStop(press.window, *stop);
+    return std::nullopt;
 }
 
 Outcome toolFileProblem(const Press& press)

@@ -1,18 +1,19 @@
 #pragma once
 
+#include "job/InputChecks.h"
 #include "job/Press.h"
 
 #include <string>
 
 namespace velmora::job {
 
-// The working folder could not be made ready, another account could change
-// it, or the interpreter would rewrite its name.
-Outcome workingFolderProblem(const Press& press);
-
-// The export into the working folder itself would copy files onto
-// themselves, and the clean-up would then delete them.
-Outcome outputFolderProblem(const Press& press, const std::string& outputFolder);
+// What a press checks before it touches a file: the working folder, the
+// window's values (whose own checks tell the user what is wrong), then the
+// output folder, which must not be the working folder: the export would copy
+// files onto themselves and the clean-up then delete them. Where the press is
+// to export, or nothing once the user has been told why it cannot go on.
+using WindowChecks = std::optional<CheckedTarget> (*)(JobWindow& window, char separator);
+std::optional<CheckedTarget> checkedTarget(const Press& press, WindowChecks windowChecks);
 
 // The tool or its configuration is not in the working folder.
 Outcome toolFileProblem(const Press& press);

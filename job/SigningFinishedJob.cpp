@@ -13,13 +13,9 @@ namespace {
 
 void signingFinished(const Press& press)
 {
-    if (auto stop = workingFolderProblem(press))
-        return showStop(press.window, *stop);
-    const auto target = runSigningFinishedChecks(press.window, press.form.separator);
+    const auto target = checkedTarget(press, runSigningFinishedChecks);
     if (!target)
         return;
-    if (auto stop = outputFolderProblem(press, target->outputFolder))
-        return showStop(press.window, *stop);
     if (!findFile(press.workingFolder, toolFiles::serverCertificate))
         return press.window.showWarning(messages::notSigned(press.form.signingScript));
     BusyWindow busy(press.window);
