@@ -16,21 +16,6 @@ namespace {
 
 const QDir here = QFileInfo(__FILE__).dir();
 
-// Stands in for the tool: leaves each step's file and ends when first asked, after `whileRunning`, which
-// sees the window as the job leaves it during a step.
-struct Tool final : velmora::platform::Console
-{
-    int steps = 0;
-    std::function<void()> whileRunning = [] {};
-    std::unique_ptr<velmora::platform::RunningCommand> start(std::string_view, std::string_view command,
-                                                             const velmora::platform::EnvironmentValues&) override
-    {
-        velmora::testing::leaveOutputFile(command);
-        ++steps;
-        return std::make_unique<velmora::testing::CommandUntil>([this] { return whileRunning(), true; });
-    }
-};
-
 // The window under test, shown, on fakes: message boxes are recorded, and the folder dialog answers `folder`.
 struct Under final : MessageBoxes, FolderDialog
 {
@@ -46,7 +31,11 @@ struct Under final : MessageBoxes, FolderDialog
     }
     void warning(QWidget*, const QString& text) override { warnings.append(text); }
     void information(QWidget*, const QString& text) override { warnings.append(text); } // both: the messages
-    bool confirm(QWidget*, const QString& text) override { return confirms.append(text), answer; }
+    bool confirm(QWidget*, const QString& text) override
+    {
+        confirms.append(text);
+        return answer;
+    }
     std::optional<QString> chooseFolder(QWidget*) override { return folder; }
 
     // A control by the window's name for it and, in a control array, its index.
@@ -81,7 +70,7 @@ struct Under final : MessageBoxes, FolderDialog
     bool answer = false;
     std::optional<QString> folder;
     QTemporaryDir appFolder;
-    Tool tool;
+    velmora::testing::FakeTool tool;
     velmora::job::JobServices jobServices {appFolder.path().toStdString(), tool, dispatchWindowEvents,
                                            std::chrono::milliseconds(1)};
     FrmMain w;
@@ -119,12 +108,11 @@ private slots:
             QVERIFY(shot.save(here.filePath("frmMain.png")));
         const QImage expected = QImage(here.filePath("frmMain.png")).convertToFormat(QImage::Format_RGB32);
         const int differing = shot.size() == expected.size() ? differingPixels(shot, expected) : -1;
-        if (differing < 0 || differing > 20) // written beside the test for a look, and to copy when intended
+        if (differing < 0 || differing > 20) // to look at, and to copy over the reference when intended
             QVERIFY(shot.save("frmMain.actual.png"));
         QVERIFY2(differing >= 0 && differing <= 20,
-                 qPrintable(QString("%1 pixels differ from the reference; see %2")
-                                .arg(differing)
-                                .arg(QDir::current().filePath("frmMain.actual.png"))));
+                 qPrintable(QString::number(differing) + " pixels differ; see "
+                            + QDir::current().filePath("frmMain.actual.png")));
         QVERIFY(!u.w.windowIcon().pixmap(32).isNull());
     }
 
@@ -161,9 +149,9 @@ private slots:
             else
                 u.edit(box)->setText(text);
             u.click(press);
-            QCOMPARE(
-                QStringList({box, press, u.inputs().last(), QString::number(u.warnings.size() + 2 * u.tool.steps)}),
-                QStringList({box, press, focus, "1"}));
+            QCOMPARE(QStringList({box, press, u.inputs().last(),
+                                  QString::number(u.warnings.size() + 2 * u.tool.started.size())}),
+                     QStringList({box, press, focus, "1"}));
         }
     }
 
@@ -231,7 +219,7 @@ private slots:
         u.click("cmd_Create");
 
         QCOMPARE(during, (QList<bool> {false, false, false, true, false}));
-        QCOMPARE(u.tool.steps, 4);
+        QCOMPARE(u.tool.started.size(), 4u);
         QCOMPARE(u.inputs().mid(3, 2), QStringList({"HTTPS://Www.Example.Test", save.path()}));
         QCOMPARE(u.warnings.size(), 1);
         QVERIFY2(u.warnings[0].contains("\n" + u.appFolder.path() + "/UserSign.sh\n"), qPrintable(u.warnings[0]));

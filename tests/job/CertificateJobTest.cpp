@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
-#include <stdexcept>
 
 using namespace velmora;
 namespace fs = std::filesystem;
@@ -22,30 +21,6 @@ using Values = std::map<std::string, std::string>;
 using job::InputControl;
 
 namespace {
-
-// Stands in for the console and the tool: records each command with the
-// environment it gives the tool, and leaves the "-out" file unless told to
-// fail: then none, or an empty one as a console closed at a prompt does.
-struct FakeTool final : platform::Console
-{
-    std::vector<std::pair<std::string, Values>> started; // the command line and the tool's environment
-    std::size_t failingStep = 0; // 1-based; 0 for none
-    bool failureLeavesEmptyFile = false, noConsole = false, throws = false;
-
-    std::unique_ptr<platform::RunningCommand> start(std::string_view prefix, std::string_view command,
-                                                    const platform::EnvironmentValues& environment) override
-    {
-        if (noConsole)
-            return nullptr;
-        if (throws)
-            throw std::runtime_error("a path the system cannot convert");
-        started.push_back({std::string(prefix) + " " + std::string(command), {environment.begin(), environment.end()}});
-        const bool failing = started.size() == failingStep;
-        if (!failing || failureLeavesEmptyFile)
-            velmora::testing::leaveOutputFile(command, failing ? "" : "made");
-        return std::make_unique<velmora::testing::CommandUntil>([] { return true; });
-    }
-};
 
 // A job in a folder of its own, whose working folder holds the tool and its
 // configuration. The save location is a folder of that name in it, as typed
@@ -79,7 +54,7 @@ struct Job
     velmora::testing::TestFolder root {"job"};
     fs::path app;
     FakeJobWindow window;
-    FakeTool tool;
+    velmora::testing::FakeTool tool;
     std::function<void()> onDispatch = [] {};
     job::JobServices services {platform::utf8FromPath(app), tool, [this](auto) { onDispatch(); },
                                std::chrono::milliseconds(1)};

@@ -20,10 +20,6 @@ TEST(CommandLines, ArgumentsTheInterpreterWouldSplitOrReadAreQuoted)
     EXPECT_EQ(windows.key("ca.key", "2048 & del *.*"),
               "\"\"C:\\Program Files\\Velmora\\openssl.exe\" genrsa -des3 -out \"C:\\Program Files\\Velmora\\ca.key\" "
               "\"2048 & del *.*\"\"");
-    const ToolCommands posix {posixForm, "/home/ann/My Apps/velmora"};
-    EXPECT_EQ(posix.key("ca.key", "2048;rm -rf ~"),
-              "'/home/ann/My Apps/velmora/openssl' genrsa -des3 -out "
-              "'/home/ann/My Apps/velmora/ca.key' '2048;rm -rf ~'");
 
     const std::tuple<const char*, Shell, const char*> arguments[] {
         {"it's $HOME", Shell::Posix, R"('it'\''s $HOME')"},

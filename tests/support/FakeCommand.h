@@ -5,9 +5,12 @@
 
 #include <fstream>
 #include <functional>
+#include <map>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace velmora::testing {
 
@@ -25,13 +28,36 @@ private:
     std::function<bool()> ended_;
 };
 
-// Does what a tool step must: writes the file its command names after "-out".
-inline void leaveOutputFile(std::string_view command, std::string_view content = "made")
+// Stands in for the console and the tool: records each command with the
+// environment it gives the tool and leaves the file the command names after
+// "-out", unless told to fail at a step: then none, or an empty one as a
+// console closed at a prompt does. A command has ended once `whileRunning`
+// has seen it run.
+struct FakeTool final : platform::Console
 {
-    std::istringstream words {std::string(command)};
-    for (std::string word; words >> word;)
-        if (word == "-out" && words >> word)
-            std::ofstream(platform::pathFromUtf8(word)) << content;
-}
+    std::vector<std::pair<std::string, std::map<std::string, std::string>>> started; // line, environment
+    std::size_t failingStep = 0; // 1-based; 0 for none
+    bool failureLeavesEmptyFile = false, noConsole = false, throws = false;
+    std::function<void()> whileRunning = [] {};
+
+    std::unique_ptr<platform::RunningCommand> start(std::string_view prefix, std::string_view command,
+                                                    const platform::EnvironmentValues& environment) override
+    {
+        if (noConsole)
+            return nullptr;
+        if (throws)
+            throw std::runtime_error("a path the system cannot convert");
+        started.push_back({std::string(prefix) + " " + std::string(command), {environment.begin(), environment.end()}});
+        const bool failing = started.size() == failingStep;
+        std::istringstream words {std::string(command)};
+        for (std::string word; words >> word;)
+            if (word == "-out" && words >> word && (!failing || failureLeavesEmptyFile))
+                std::ofstream(platform::pathFromUtf8(word)) << (failing ? "" : "made");
+        return std::make_unique<CommandUntil>([this] {
+            whileRunning();
+            return true;
+        });
+    }
+};
 
 } // namespace velmora::testing

@@ -2,8 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <set>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <unistd.h>
@@ -40,9 +40,7 @@ private:
 inline std::string contentOf(const std::filesystem::path& path)
 {
     std::ifstream file {path, std::ios::binary};
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
+    return {std::istreambuf_iterator<char> {file}, {}};
 }
 
 // The names of what a folder holds.
