@@ -13,16 +13,6 @@ namespace {
 namespace fs = std::filesystem;
 using velmora::testing::contentOf;
 
-TEST(FolderIsWritable, OnlyWhereAFileCanReallyBeMade)
-{
-    const velmora::testing::TestFolder writable {"writable"};
-    EXPECT_TRUE(folderIsWritable(writable.path().string()));
-    EXPECT_TRUE(fs::is_empty(writable.path())); // the probe leaves nothing
-    // Not even an administrator can make a file here.
-    EXPECT_FALSE(folderIsWritable("/proc"));
-    EXPECT_FALSE(folderIsWritable((writable.path() / "missing").string()));
-}
-
 class WorkingFolderTest : public ::testing::Test
 {
 protected:
@@ -46,107 +36,90 @@ protected:
     const ShippedFiles files {"openssl", "openssl.cnf", {"ca.db.index", "ca.db.serial"}};
     velmora::testing::TestFolder root {"working-folder"};
     const fs::path program = root.path() / "usr lib velmora", tool = root.path() / "system-openssl";
-    const fs::path user = root.path() / "data" / "velmora";
+    const fs::path data = root.path() / "data", user = data / "velmora";
 };
 
-TEST_F(WorkingFolderTest, AWritableProgramFolderIsUsedAsItIs)
+TEST_F(WorkingFolderTest, AProgramFolderWhereAFileCanReallyBeMadeIsUsedAsItIs)
 {
     const WorkingFolder chosen = prepareWorkingFolder(program.string(), user.string(), files);
     EXPECT_EQ(chosen.path, program.string());
     EXPECT_TRUE(chosen.usable());
     EXPECT_FALSE(fs::exists(user));
+    EXPECT_FALSE(folderIsWritable("/proc")); // not even by an administrator
+
+    // Otherwise a per-user folder is needed, and one that can be made.
+    EXPECT_FALSE(prepareWorkingFolder(program.string(), "", files, [](const std::string&) { return false; }).usable());
+    std::ofstream {data}; // a file where the folder for user data should be
+    EXPECT_EQ(prepare().problem, FolderProblem::CannotPrepare);
 }
 
-TEST_F(WorkingFolderTest, ReadOnlyExecutableFolderGivesAPerUserFolderThatKeepsTheUsersFiles)
+TEST_F(WorkingFolderTest, AReadOnlyProgramFolderGivesAPrivateUserFolderThatKeepsTheUsersFiles)
 {
     fs::permissions(program / "ca.db.serial", fs::perms(0444));
-    const WorkingFolder first = prepare();
-    EXPECT_EQ(first.path, user.string());
-    EXPECT_TRUE(first.usable());
-    EXPECT_EQ(fs::read_symlink(user / "openssl.cnf"), program / "openssl.cnf");
-    EXPECT_EQ(fs::read_symlink(user / "openssl"), fs::canonical(tool));
-    EXPECT_EQ(contentOf(user / "ca.db.index"), "");
+    EXPECT_TRUE(prepare().usable());
+    EXPECT_EQ(fs::status(user).permissions() & fs::perms::all, fs::perms::owner_all);
+    // The links, the copied database and nothing else: the probe for writing leaves nothing behind.
+    EXPECT_EQ(testing::namesIn(user),
+              (std::set<std::string> {"ca.db.index", "ca.db.serial", "openssl", "openssl.cnf"}));
     EXPECT_EQ(contentOf(user / "ca.db.serial"), "01\n");
     EXPECT_EQ(fs::status(user / "ca.db.serial").permissions() & fs::perms::owner_write, fs::perms::owner_write);
-    EXPECT_EQ(fs::status(user).permissions() & fs::perms::all, fs::perms::owner_all);
 
-    // The user's own configuration and a database in use survive the next start.
+    // The user's own configuration and a database in use survive the next
+    // start; a tool another account could have put there does not: the link
+    // to the system's tool takes its place.
     fs::remove(user / "openssl.cnf");
     std::ofstream(user / "openssl.cnf") << "the user's own";
     std::ofstream(user / "ca.db.serial") << "02\n";
-    const WorkingFolder second = prepare();
-    EXPECT_TRUE(second.usable());
+    fs::remove(user / "openssl");
+    std::ofstream(user / "openssl") << "another's tool";
+    EXPECT_TRUE(prepare().usable());
     EXPECT_EQ(contentOf(user / "openssl.cnf"), "the user's own");
     EXPECT_EQ(contentOf(user / "ca.db.serial"), "02\n");
+    EXPECT_EQ(fs::read_symlink(user / "openssl"), fs::canonical(tool));
 
-    // What another account could have put there is not: a tool, and a
-    // configuration that others may write.
-    fs::remove(user / "openssl");
-    std::ofstream(user / "openssl") << "#!/bin/sh\ntouch /tmp/mark\n";
+    // Nor does a configuration that others may write: the shipped one is linked.
     fs::permissions(user / "openssl.cnf", fs::perms(0666));
     EXPECT_TRUE(prepare().usable());
-    EXPECT_EQ(fs::read_symlink(user / "openssl"), fs::canonical(tool));
     EXPECT_EQ(fs::read_symlink(user / "openssl.cnf"), program / "openssl.cnf");
 }
 
 TEST_F(WorkingFolderTest, AFolderAnotherAccountCouldChangeIsNamedWithTheReasonAndNotUsed)
 {
-    const fs::path elsewhere = root.path() / "elsewhere";
-    const bool asRoot = geteuid() == 0; // only root can give a folder away
-    const std::tuple<const char*, std::function<void()>, fs::path, FolderProblem> cases[] = {
-        {"program's folder open to others", [&] { fs::permissions(program, fs::perms(0757)); }, program,
-         FolderProblem::OthersMayWrite},
-        {"program's folder another's", [&] { EXPECT_EQ(chown(program.c_str(), 65534, 65534), 0); }, program,
-         FolderProblem::OwnedByAnother},
-        {"user's folder open to all",
-         [&] {
-             fs::create_directories(user);
-             fs::permissions(user, fs::perms(0777));
-         },
-         user, FolderProblem::OthersMayWrite},
-        {"user's folder another's",
-         [&] {
-             fs::create_directories(user);
-             EXPECT_EQ(chown(user.c_str(), 65534, 65534), 0);
-         },
-         user, FolderProblem::OwnedByAnother},
-        {"user's folder a link",
-         [&] {
-             fs::create_directories(elsewhere);
-             fs::create_directories(user.parent_path());
-             fs::create_symlink(elsewhere, user);
-         },
-         user, FolderProblem::IsALink},
-        {"user's folder a file",
-         [&] {
-             fs::create_directories(user.parent_path());
-             std::ofstream {user};
-         },
-         user, FolderProblem::NotAFolder},
+    // A folder with the mode, and the owner and group unless left at -1.
+    const auto folder = [](const fs::path& path, int mode, uid_t owner = -1, gid_t group = -1) {
+        return [=] {
+            fs::create_directories(path);
+            fs::permissions(path, fs::perms(mode));
+            EXPECT_EQ(chown(path.c_str(), owner, group), 0);
+        };
     };
-    for (const auto& [label, arrange, path, problem] : cases) {
-        if (std::string_view(label).ends_with("another's") && !asRoot)
+    // Only root can give a folder away, and root's group is root's alone.
+    const bool asRoot = geteuid() == 0;
+    const std::tuple<bool, const char*, std::function<void()>, fs::path, FolderProblem> cases[] = {
+        {true, "program's open to others", folder(program, 0757), program, FolderProblem::OthersMayWrite},
+        {asRoot, "program's open to root's own group", folder(program, 0775, -1, 0), user, FolderProblem::None},
+        {asRoot, "program's another's", folder(program, 0755, 65534), program, FolderProblem::OwnedByAnother},
+        {true, "user's open to all", folder(user, 0777), user, FolderProblem::OthersMayWrite},
+        {asRoot, "user's open to another group", folder(user, 0770, -1, 65534), user, FolderProblem::OthersMayWrite},
+        {asRoot, "user's in another group closed to it", folder(user, 0750, -1, 65534), user, FolderProblem::None},
+        {asRoot, "user's another's", folder(user, 0700, 65534), user, FolderProblem::OwnedByAnother},
+        {true, "user's a link", [&] { fs::create_symlink(root.path(), user); }, user, FolderProblem::IsALink},
+        {true, "user's a file", [&] { std::ofstream {user}; }, user, FolderProblem::NotAFolder},
+    };
+    for (const auto& [runs, label, arrange, path, problem] : cases) {
+        if (!runs)
             continue;
         SCOPED_TRACE(label);
-        fs::permissions(program, fs::perms(0755));
-        EXPECT_EQ(chown(program.c_str(), geteuid(), getegid()), 0);
-        fs::remove_all(root.path() / "data");
-        fs::remove_all(elsewhere);
+        folder(program, 0755, geteuid(), getegid())();
+        fs::remove_all(data);
+        fs::create_directories(data);
         arrange();
         const WorkingFolder chosen = prepare();
         EXPECT_EQ(chosen.path, path.string());
         EXPECT_EQ(chosen.problem, problem);
-        EXPECT_FALSE(fs::exists(fs::symlink_status(user / "openssl"))) << "tool linked in a refused folder";
-        EXPECT_FALSE(fs::exists(elsewhere / "openssl"));
+        // Nothing goes into a folder that is not used, nor where its link leads.
+        EXPECT_EQ(fs::is_symlink(user / "openssl"), chosen.usable());
     }
-}
-
-TEST_F(WorkingFolderTest, PerUserFolderThatCannotBeMadeIsNotUsable)
-{
-    std::ofstream(root.path() / "data"); // a file where the data home should be
-    EXPECT_FALSE(prepare().usable());
-    EXPECT_EQ(prepare().path, user.string());
-    EXPECT_FALSE(prepareWorkingFolder(program.string(), "", files, [](const std::string&) { return false; }).usable());
 }
 
 } // namespace
