@@ -1,7 +1,6 @@
 // The runner with real processes, started by the console a user sees: a
 // terminal. "env" stands in for one here: it runs its command and lives as
 // long, with no display. The real xterm runs in the job test under X.
-#include "FakeCommand.h"
 #include "IdleWindow.h"
 #include "TestFolder.h"
 #include "platform/PosixProcess.h"
@@ -17,33 +16,6 @@ namespace velmora::platform {
 namespace {
 
 using std::chrono::milliseconds;
-
-// A console whose command ends at the look the test chooses; at 0 it cannot start.
-struct ScriptedConsole final : Console
-{
-    int endsAtLook = 0, looks = 0;
-    std::unique_ptr<RunningCommand> start(std::string_view, std::string_view, const EnvironmentValues&) override
-    {
-        if (endsAtLook == 0)
-            return nullptr;
-        return std::make_unique<testing::CommandUntil>([this] { return ++looks >= endsAtLook; });
-    }
-};
-
-TEST(ShellAndWait, LooksBeforeEachDispatchAndWaitsOnlyWhileTheProcessRuns)
-{
-    const milliseconds poll = processPollInterval, none {};
-    // The look at which the command ends (0: the start fails) and the dispatches.
-    const std::pair<int, std::vector<milliseconds>> cases[] = {{0, {none}}, {1, {none}}, {3, {poll, poll, none}}};
-    for (const auto& [endsAtLook, dispatches] : cases) {
-        ScriptedConsole console;
-        console.endsAtLook = endsAtLook;
-        std::vector<milliseconds> seen;
-        const bool started = ShellAndWait("cmd.exe /c", "x", console, [&](milliseconds wait) { seen.push_back(wait); });
-        EXPECT_EQ(started, endsAtLook != 0);
-        EXPECT_EQ(seen, dispatches) << endsAtLook;
-    }
-}
 
 class RealProcesses : public ::testing::Test
 {
@@ -94,6 +66,9 @@ TEST_F(RealProcesses, TheFirstTerminalThatStartsRunsTheCommandWithItsValuesUntil
     const auto previous = signal(SIGCHLD, SIG_IGN);
     EXPECT_NO_THROW(EXPECT_TRUE(run("exit 0")));
     signal(SIGCHLD, previous);
+
+    TerminalConsole none {{{folder_.path().string(), {}, "-T", "-e"}}};
+    EXPECT_FALSE(ShellAndWait("cmd.exe /c", "exit 0", none, testing::sleepThrough));
 }
 
 TEST_F(RealProcesses, ADroppedRunningProcessRunsOnAndIsReapedOnceItEnds)
