@@ -1,9 +1,33 @@
 #!/usr/bin/env bash
-# A client-only run of the real program and its xterm consoles, pressed and answered as a user would, in the
-# window window_under_x.sh starts. The files themselves are the end-to-end test's. Usage: job_under_x.sh <velmora>
-source "$(dirname "$0")/window_under_x.sh"
-site=www.example.test
-pass_phrase=velmora-job-test
+# The real program on a virtual X display: a copy of the built program folder with a fresh HOME shows its 376x350
+# window "Velmora" ($main), then a client-only run with its xterm consoles, pressed and answered as a user would.
+# The files themselves are the end-to-end test's. Usage: job_under_x.sh <velmora>
+set -euo pipefail
+
+# Everything below needs the display xvfb-run makes; it runs this script again on it.
+if [ "${1:-}" != --on-display ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --on-display "$@"
+fi
+work=$(mktemp -d)
+app=
+trap '[ -z "$app" ] || kill "$app" 2>/dev/null; rm -rf "$work"' EXIT
+fail() {
+    echo "${0##*/}: $*" >&2
+    exit 1
+}
+
+# The shipped folder, link included; a job writes its working files there, and no settings of whoever runs the
+# tests reach it.
+mkdir "$work/app" "$work/home" "$work/save"
+for name in velmora openssl openssl.cnf ca.db.index ca.db.serial; do
+    cp -P "$(dirname "$2")/$name" "$work/app/"
+done
+HOME=$work/home "$work/app/velmora" &
+app=$!
+main=$(timeout 60 xdotool search --sync --onlyvisible --name '^Velmora$' | head -n 1) || true
+[ -n "$main" ] || fail "no window named Velmora appeared"
+eval "$(xdotool getwindowgeometry --shell "$main")"
+[ "$WIDTH" = 376 ] && [ "$HEIGHT" = 350 ] || fail "expected a 376x350 window, got ${WIDTH}x${HEIGHT}"
 
 # Waits up to 60 s for window $1 to be destroyed.
 gone() {
@@ -43,21 +67,22 @@ type_into() {
 
 # There is no window manager: the keyboard goes where it is explicitly sent.
 xdotool windowfocus --sync "$main"
-type_into 72 60 293 19 "$site"      # txt_URL
-type_into 72 86 293 19 "$work/save" # txt_SavePath
-type_into 8 292 91 29 ''            # cmd_Create
+type_into 72 60 293 19 www.example.test # txt_URL
+type_into 72 86 293 19 "$work/save"     # txt_SavePath
+type_into 8 292 91 29 ''                # cmd_Create
 # Off every window: a key that outlives its console falls to the root window, not to what lies under the pointer.
 xdotool mousemove --sync 1023 767
-answer_step 'genrsa .*ca\.key' "$pass_phrase" "$pass_phrase"
+answer_step 'genrsa .*ca\.key' velmora-job-test velmora-job-test
 # The key's pass phrase, then the defaults of the seven subject fields.
-answer_step 'req .*-x509 .*ca\.crt' "$pass_phrase" '' '' '' '' '' '' ''
+answer_step 'req .*-x509 .*ca\.crt' velmora-job-test '' '' '' '' '' '' ''
 # The run ends with a message box, a second window with the program's title.
 box=$(other_window '^Velmora$')
+cd "$work/save/www.example.test"
 for name in client.key client.crt client.cer; do
-    [ -s "$work/save/$site/$name" ] || fail "$name missing or empty"
+    [ -s "$name" ] || fail "$name missing or empty"
 done
 # The pass phrase typed in the console is the key's.
-openssl pkey -in "$work/save/$site/client.key" -passin "pass:$pass_phrase" -noout || fail "the typed pass phrase is not the key's"
+openssl pkey -in client.key -passin pass:velmora-job-test -noout || fail "the typed pass phrase is not the key's"
 xdotool windowfocus --sync "$box" key Return
 gone "$box" || fail "the message box did not close on Return"
 kill -0 "$app" || fail "the program ended with the job"
