@@ -1,9 +1,9 @@
 #include "FakeJobWindow.h"
 #include "IdleWindow.h"
-#include "StdinConsole.h"
 #include "TestFolder.h"
 #include "job/CertificateJob.h"
 #include "platform/ShellAndWait.h"
+#include "platform/TerminalConsole.h"
 
 #include <chrono>
 #include <cstdio>
@@ -25,13 +25,7 @@ using velmora::testing::contentOf;
 using velmora::testing::namesIn;
 using Names = std::set<std::string>;
 
-const std::string passPhrase = "velmora-test";
 const std::string tool = VELMORA_TEST_OPENSSL;
-// What a user types: a new key's pass phrase twice; for a request the key's
-// pass phrase, then Enter for each name's default; for the signing, yes twice.
-const std::vector<support::TypedLines> answers {{" genrsa ", passPhrase + "\n" + passPhrase + "\n"},
-                                                {" req ", passPhrase + "\n" + std::string(10, '\n')},
-                                                {"UserSign.sh", passPhrase + "\ny\ny\n"}};
 
 std::string quoted(const fs::path& path)
 {
@@ -101,12 +95,13 @@ protected:
         ASSERT_TRUE(platform::ShellAndWait("cmd.exe /c",
                                            "cd " + quoted(elsewhere) + " && " + quoted(app_ / "UserSign.sh"), console_,
                                            support::sleepThrough));
-        ASSERT_TRUE(fs::exists(app_ / "server.crt")) << console_.transcript();
+        ASSERT_TRUE(fs::exists(app_ / "server.crt"));
         EXPECT_EQ(namesIn(elsewhere), Names {});
     }
 
     support::TestFolder root_ {"end-to-end"};
-    support::StdinConsole console_ {root_.path(), answers};
+    // A terminal that types the user's answers.
+    platform::TerminalConsole console_ {{{VELMORA_TEST_TERMINAL, {}, "-T", "-e"}}};
     // Today in UTC: the server certificate then is valid now, as the check of
     // its chain requires.
     const std::chrono::sys_days today_ = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
