@@ -47,8 +47,9 @@ TEST_F(WorkingFolderTest, AProgramFolderWhereAFileCanReallyBeMadeIsUsedAsItIs)
     EXPECT_FALSE(fs::exists(user));
     EXPECT_FALSE(folderIsWritable("/proc")); // not even by an administrator
 
-    // Otherwise a per-user folder is needed, and one that can be made.
-    EXPECT_FALSE(prepareWorkingFolder(program.string(), "", files, [](const std::string&) { return false; }).usable());
+    // Otherwise a per-user folder is needed, one that can be made and written.
+    for (const fs::path& userFolder : {fs::path(), root.path() / "closed"})
+        EXPECT_FALSE(prepareWorkingFolder(program.string(), userFolder, files, [](auto&) { return false; }).usable());
     std::ofstream {data}; // a file where the folder for user data should be
     EXPECT_EQ(prepare().problem, FolderProblem::CannotPrepare);
 }
