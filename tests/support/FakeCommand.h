@@ -14,20 +14,6 @@
 
 namespace velmora::testing {
 
-// A started command that has ended once `ended` says so, each time it is asked.
-class CommandUntil final : public platform::RunningCommand
-{
-public:
-    explicit CommandUntil(std::function<bool()> ended)
-        : ended_(std::move(ended))
-    {
-    }
-    bool hasEnded() override { return ended_(); }
-
-private:
-    std::function<bool()> ended_;
-};
-
 // Stands in for the console and the tool: records each command with the
 // environment it gives the tool and leaves the file the command names after
 // "-out", unless told to fail at a step: then none, or an empty one as a
@@ -53,11 +39,18 @@ struct FakeTool final : platform::Console
         for (std::string word; words >> word;)
             if (word == "-out" && words >> word && (!failing || failureLeavesEmptyFile))
                 std::ofstream(platform::pathFromUtf8(word)) << (failing ? "" : "made");
-        return std::make_unique<CommandUntil>([this] {
-            whileRunning();
-            return true;
-        });
+        auto running = std::make_unique<Ended>();
+        running->whileRunning = whileRunning;
+        return running;
     }
+
+private:
+    // A command that has ended once the window has been seen while it ran.
+    struct Ended final : platform::RunningCommand
+    {
+        std::function<void()> whileRunning;
+        bool hasEnded() override { return whileRunning(), true; }
+    };
 };
 
 } // namespace velmora::testing
