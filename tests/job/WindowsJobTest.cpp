@@ -55,7 +55,7 @@ TEST_F(WindowsRunner, WaitsForTheSystemsInterpreterInANewConsoleUntilTheCommandH
     // Wine's cmd.exe passes on none of the helper's exit codes: the
     // interpreter ends with its own, 259 being Windows' "still active".
     for (const auto& [releaseAt, exitCode] : {std::pair {10, "0"}, {3, "259"}}) {
-        const std::string waiting = '"' + platform::utf8FromPath(helpers / "wait_for_file.exe") + "\" ";
+        const std::string waiting = '"' + platform::utf8FromPath(helpers / "stand_in_openssl.exe") + "\" wait-for ";
         EXPECT_TRUE(run(waiting + platform::utf8FromPath(release_) + " & exit " + exitCode, releaseAt)) << exitCode;
         EXPECT_FALSE(fs::exists(release_)) << "returned before the helper took the release";
     }
@@ -76,13 +76,6 @@ protected:
         std::ofstream(app_ / "openssl.cnf") << "# the tool's settings\n";
         std::ofstream(app_ / "ca.db.index", std::ios::binary) << "";
         std::ofstream(app_ / "ca.db.serial", std::ios::binary) << "01\n";
-    }
-    // A rename to another case of the same name keeps the old spelling here.
-    void respell(const char* name, const char* spelling) const
-    {
-        const std::string content = contentOf(app_ / name);
-        fs::remove(app_ / name);
-        std::ofstream(app_ / spelling, std::ios::binary) << content;
     }
 
     const velmora::testing::TestFolder root_ {"windows-job"};
@@ -120,10 +113,6 @@ TEST_P(WindowsJob, StepsScriptExportAndRestoreRunThroughCmdExe)
         calls.replace(at, 1, folder);
     EXPECT_EQ(contentOf(app_ / "calls.txt"), calls);
 
-    // Names in other letter cases are the same files: the index as the
-    // clean-up spells it, a backup as another tool might.
-    respell("ca.db.index", "ca.db.Index");
-    respell("ca.db.serial.old", "CA.DB.SERIAL.OLD");
     job::runSigningFinishedJob(window_, services_);
     EXPECT_EQ(window_.informations.back(), "SSL 憑證產生完成!");
     EXPECT_EQ(namesIn(save_ / "www.example.test"),

@@ -26,10 +26,6 @@ protected:
         for (const auto& name : names)
             std::ofstream(folder / name) << "content of " << name;
     }
-    void cleanUpAfterSigning(const std::set<std::string>& keep = {})
-    {
-        velmora::job::cleanUpAfterSigning(app, keep, [](auto) {});
-    }
 
     velmora::testing::TestFolder root {"working-files"};
     fs::path app = root.path() / "app", out = root.path() / "out";
@@ -51,7 +47,7 @@ TEST_F(WorkingFiles, AFileWhoseCopyFailedStaysAndIsReported)
     EXPECT_EQ(fs::status(out / "client.key").permissions(), fs::perms::owner_read | fs::perms::owner_write);
 #endif
 
-    cleanUpAfterSigning(outcome.sourcesToKeep);
+    cleanUpAfterSigning(app, outcome.sourcesToKeep, [](auto) {});
     EXPECT_EQ(namesIn(app), Names {"ca.crt"}); // client.crt was made from it too, but client.cer was not
 
     fs::remove(app / "ca.crt");
@@ -68,18 +64,18 @@ TEST_F(WorkingFiles, TheDatabaseIsReplacedOnlyByABackupThatExists)
     const std::pair<const char*, Names> cases[] {
         {"no backups: a second press", {"ca.db.index", "ca.db.serial", "ca.db.index.attr"}},
         {"index backup only", {"ca.db.index", "ca.db.index.old", "ca.db.serial"}},
-        {"index in other letter cases", {"ca.db.Index", "CA.DB.INDEX", "ca.db.index.old", "ca.db.serial"}},
+        {"index and backup in other letter cases", {"ca.db.Index", "CA.DB.INDEX", "Ca.Db.Index.Old", "ca.db.serial"}},
     };
     for (const auto& [label, before] : cases) {
         SCOPED_TRACE(label);
         fs::remove_all(app);
         fs::create_directories(app);
         put(app, before);
-        cleanUpAfterSigning();
+        cleanUpAfterSigning(app, {}, [](auto) {});
         EXPECT_EQ(namesIn(app), (Names {"ca.db.index", "ca.db.serial"}));
         EXPECT_EQ(contentOf(app / "ca.db.serial"), "content of ca.db.serial");
     }
-    EXPECT_EQ(contentOf(app / "ca.db.index"), "content of ca.db.index.old");
+    EXPECT_EQ(contentOf(app / "ca.db.index"), "content of Ca.Db.Index.Old");
 }
 
 } // namespace

@@ -3,6 +3,8 @@
 // one call per line, in UTF-8 and separated by " | ", and leaves what the
 // step must: the "-out" file, naming the Common Name the configuration file
 // would take from the environment, and for "ca" the database update.
+// Called as "wait-for <file>" instead, it is a command that lasts until the
+// test makes the file, and removes it.
 #include "ProgramFolder_win.h"
 #include "platform/Utf8Path.h"
 #include "platform/WideText_win.h"
@@ -10,6 +12,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 #include <windows.h>
 
@@ -49,6 +52,11 @@ std::string variable(const wchar_t* name)
 
 int wmain(int argc, wchar_t* argv[])
 {
+    if (argc == 3 && std::wstring_view(argv[1]) == L"wait-for") {
+        while (!fs::exists(argv[2]))
+            Sleep(5);
+        return fs::remove(argv[2]) ? 0 : 1;
+    }
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
         args.push_back(asTheToolReads(argv[i]));
