@@ -175,6 +175,7 @@ private slots:
             QCOMPARE(u.edit("txt_SavePath")->text(), expected);
         }
         auto* e = u.get<MaskedDateEdit>("meb_StartDate");
+        QVERIFY(!e->setMaskedText("2026/12/0x"));
         for (const bool byTab : {true, false}) {
             QVERIFY(e->setMaskedText("____/__/__"));
             u.get("cmb_MaxLen")->setFocus();

@@ -68,6 +68,7 @@ TEST(SiteName, HostForTheCertificateAndNamesThatAreNoFolder)
         {"192.0.2.7/x", "IP:192.0.2.7"},
         {"[2001:db8::1]:443", "IP:2001:db8::1"},
         {"1.2.3.256", "DNS:1.2.3.256"},
+        {"1.2.3.4.", "DNS:1.2.3.4."},
         {"10.0.0.255", "IP:10.0.0.255"},
     };
     for (const auto& [siteName, altName] : hosts)
