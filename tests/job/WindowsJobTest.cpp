@@ -26,43 +26,35 @@ using std::chrono::milliseconds;
 // The test helpers, built beside this program.
 const fs::path helpers = velmora::testing::programFolder();
 
-class WindowsRunner : public ::testing::Test
+TEST(WindowsRunner, WaitsForTheSystemsInterpreterInANewConsoleUntilTheCommandHasEndedWhateverItsExitCode)
 {
-protected:
-    // Runs a command through cmd.exe, making the release file at the chosen
-    // dispatch. A runner that misses the end fails instead of hanging the suite.
-    bool run(const std::string& command, int releaseAt = 0)
-    {
-        dispatches_ = 0;
-        return platform::ShellAndWait("cmd.exe /c", command, *console_, [&](milliseconds longest) {
-            if (++dispatches_ == releaseAt)
-                std::ofstream {release_} << "go";
-            if (dispatches_ > releaseAt + 500)
-                throw std::runtime_error("still waiting long after the command ended");
-            velmora::testing::sleepThrough(longest);
-        });
-    }
-    const velmora::testing::TestFolder folder_ {"runner"};
-    const fs::path release_ = folder_.path() / "release";
-    const std::unique_ptr<platform::Console> console_ = platform::makeSystemConsole();
-    int dispatches_ = 0;
-};
-
-TEST_F(WindowsRunner, WaitsForTheSystemsInterpreterInANewConsoleUntilTheCommandHasEndedWhateverItsExitCode)
-{
+    const velmora::testing::TestFolder folder {"runner"};
+    const fs::path release = folder.path() / "release";
+    const auto console = platform::makeSystemConsole();
     // The search order would find this one first; it leaves calls.txt beside itself.
     fs::copy_file(helpers / "stand_in_openssl.exe", helpers / "cmd.exe");
+    const std::string waiting = '"' + platform::utf8FromPath(helpers / "stand_in_openssl.exe") + "\" wait-for "
+        + platform::utf8FromPath(release);
     // Wine's cmd.exe passes on none of the helper's exit codes: the
     // interpreter ends with its own, 259 being Windows' "still active".
     for (const auto& [releaseAt, exitCode] : {std::pair {10, "0"}, {3, "259"}}) {
-        const std::string waiting = '"' + platform::utf8FromPath(helpers / "stand_in_openssl.exe") + "\" wait-for ";
-        EXPECT_TRUE(run(waiting + platform::utf8FromPath(release_) + " & exit " + exitCode, releaseAt)) << exitCode;
-        EXPECT_FALSE(fs::exists(release_)) << "returned before the helper took the release";
+        // The release comes at the chosen dispatch. A runner that misses the
+        // end fails instead of hanging the suite.
+        int dispatches = 0;
+        const auto dispatch = [&, releaseAt = releaseAt](milliseconds longest) {
+            if (++dispatches == releaseAt)
+                std::ofstream {release} << "go";
+            if (dispatches > releaseAt + 500)
+                throw std::runtime_error("still waiting long after the command ended");
+            velmora::testing::sleepThrough(longest);
+        };
+        EXPECT_TRUE(platform::ShellAndWait("cmd.exe /c", waiting + " & exit " + exitCode, *console, dispatch));
+        EXPECT_FALSE(fs::exists(release)) << "returned before the helper took the release";
     }
     EXPECT_FALSE(fs::exists(helpers / "calls.txt")) << "the planted cmd.exe ran";
     fs::remove(helpers / "cmd.exe");
     fs::remove(helpers / "calls.txt");
-    EXPECT_FALSE(platform::ShellAndWait("no-such-interpreter.exe /c", "exit 0", *console_, [](auto) {}));
+    EXPECT_FALSE(platform::ShellAndWait("no-such-interpreter.exe /c", "exit 0", *console, [](auto) {}));
 }
 
 class WindowsJob : public ::testing::TestWithParam<const char*>
