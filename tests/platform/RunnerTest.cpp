@@ -67,6 +67,7 @@ TEST_F(RealProcesses, TheFirstTerminalThatStartsRunsTheCommandWithItsValuesUntil
     EXPECT_NO_THROW(EXPECT_TRUE(run("exit 0")));
     signal(SIGCHLD, previous);
 
+    // When no terminal starts, the runner says so and waits for nothing.
     TerminalConsole none {{{folder_.path().string(), {}, "-T", "-e"}}};
     EXPECT_FALSE(ShellAndWait("cmd.exe /c", "exit 0", none, testing::sleepThrough));
 }
