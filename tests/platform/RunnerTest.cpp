@@ -28,7 +28,7 @@ protected:
         dispatches_ = 0;
         const auto dispatch = [&](milliseconds longest) {
             if (++dispatches_ == releaseAt)
-                std::ofstream {folder_.file("release")};
+                std::ofstream {folder_.path() / "release"};
             if (dispatches_ > releaseAt + 250)
                 throw std::runtime_error("still waiting long after the command ended");
             testing::sleepThrough(longest);
@@ -38,8 +38,9 @@ protected:
     // A command that waits for the release file, then writes what the shell makes of the words.
     std::string writingOnRelease(const std::string& words) const
     {
-        return "while [ ! -e '" + folder_.file("release") + "' ]; do sleep 0.01; done; echo " + words + " > '"
-            + folder_.file("written") + "'";
+        const std::string folder = folder_.path().string();
+        return "while [ ! -e '" + folder + "/release' ]; do sleep 0.01; done; echo " + words + " > '" + folder
+            + "/written'";
     }
 
     testing::TestFolder folder_ {"runner"};
@@ -53,8 +54,10 @@ protected:
 TEST_F(RealProcesses, TheFirstTerminalThatStartsRunsTheCommandWithItsValuesUntilItEndsHoweverItEnds)
 {
     const EnvironmentValues values {{"VELMORA_COMMON_NAME", "Velmora CA for a b"}, {"LANG", "zh_TW.UTF-8"}};
-    EXPECT_TRUE(run(writingOnRelease("\"$VELMORA_COMMON_NAME|$LANG\""), 3, values));
-    EXPECT_EQ(testing::contentOf(folder_.path() / "written"), "Velmora CA for a b|zh_TW.UTF-8\n");
+    // The value replaces the one this process has: one LANG among what the command was started with.
+    const std::string lang = "$LANG|$(tr '\\0' '\\n' </proc/$$/environ | grep -c ^LANG=)";
+    EXPECT_TRUE(run(writingOnRelease("\"$VELMORA_COMMON_NAME|" + lang + "\""), 3, values));
+    EXPECT_EQ(testing::contentOf(folder_.path() / "written"), "Velmora CA for a b|zh_TW.UTF-8|1\n");
     EXPECT_EQ(std::getenv("VELMORA_COMMON_NAME"), nullptr) << "the value left in this process";
 
     // A command that fails at once is seen to end soon. A child's exit status
@@ -78,7 +81,7 @@ TEST_F(RealProcesses, ADroppedRunningProcessRunsOnAndIsReapedOnceItEnds)
     const auto pid = spawnProcess(posixCommandArgv("sh -c", writingOnRelease("ended")), {});
     ASSERT_TRUE(pid);
     EXPECT_FALSE(PosixProcess {*pid}.hasEnded()); // dropped at once, while the child waits
-    std::ofstream {folder_.file("release")};
+    std::ofstream {folder_.path() / "release"};
     // A zombie can still be signalled: only a reaped child is gone.
     for (int look = 0; kill(*pid, 0) == 0 && look < 1000; ++look)
         testing::sleepThrough(milliseconds {10});

@@ -30,7 +30,6 @@ public:
     TestFolder& operator=(const TestFolder&) = delete;
 
     const std::filesystem::path& path() const { return path_; }
-    std::string file(std::string_view name) const { return (path_ / name).string(); }
 
 private:
     std::filesystem::path path_;
