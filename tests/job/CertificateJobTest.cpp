@@ -174,6 +174,14 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
     }
 }
 
+TEST(CertificateJob, AGeneratePressEmptiesTheStatusLineAlsoWhenACheckFails)
+{
+    Job j({.url = " "});
+    j.window.status = "請點選執行:UserSign.sh"; // left by an earlier press
+    j.generate();
+    EXPECT_EQ(j.window.status, "");
+}
+
 TEST(CertificateJob, ClientAndServerRunTakesTheWindowsValuesWhenEachIsUsedThenExportsOnSigning)
 {
     const std::string request = "-----BEGIN CERTIFICATE REQUEST-----\nMIIB\n-----END CERTIFICATE REQUEST-----";
