@@ -29,23 +29,18 @@ main=$(timeout 60 xdotool search --sync --onlyvisible --name '^Velmora$' | head 
 eval "$(xdotool getwindowgeometry --shell "$main")"
 [ "$WIDTH" = 376 ] && [ "$HEIGHT" = 350 ] || fail "expected a 376x350 window, got ${WIDTH}x${HEIGHT}"
 
-# Waits up to 60 s for window $1 to be destroyed.
-gone() {
+# Runs "$@" every 0.1 s until it succeeds, for up to 60 s.
+within_a_minute() {
     local deadline=$((SECONDS + 60))
-    while xdotool getwindowname "$1" >/dev/null 2>&1; do
+    until "$@"; do
         ((SECONDS < deadline)) || return 1
         sleep 0.1
     done
 }
-# Prints a visible window named like $1 other than the main one, waiting up to 60 s for it.
-other_window() {
-    local deadline=$((SECONDS + 60)) found
-    until found=$(xdotool search --onlyvisible --name "$1" | grep -vx "$main" | head -n 1); do
-        ((SECONDS < deadline)) || fail "no window named like '$1' appeared"
-        sleep 0.1
-    done
-    echo "$found"
-}
+gone() { ! xdotool getwindowname "$1" >/dev/null 2>&1; }
+# Prints a visible window named like $1 other than the main one, waiting up to a minute for it.
+other_window() { within_a_minute visible_other "$1" || fail "no window named like '$1' appeared"; }
+visible_other() { xdotool search --onlyvisible --name "$1" | grep -vx "$main" | head -n 1; }
 # Answers the console titled like $1 (its command line) with one typed line per further argument, and waits
 # until the console closes.
 answer_step() {
@@ -57,7 +52,7 @@ answer_step() {
         [ -z "$line" ] || xdotool type -- "$line"
         xdotool key Return
     done
-    gone "$console" || fail "the console '$1' stayed open after its answers"
+    within_a_minute gone "$console" || fail "the console '$1' stayed open after its answers"
 }
 # Clicks the middle of a control given by its rectangle in the window, and types $5 there.
 type_into() {
@@ -84,6 +79,6 @@ done
 # The pass phrase typed in the console is the key's.
 openssl pkey -in client.key -passin pass:velmora-job-test -noout || fail "the typed pass phrase is not the key's"
 xdotool windowfocus --sync "$box" key Return
-gone "$box" || fail "the message box did not close on Return"
+within_a_minute gone "$box" || fail "the message box did not close on Return"
 kill -0 "$app" || fail "the program ended with the job"
 echo "job_under_x: client-only run complete"
