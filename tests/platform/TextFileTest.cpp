@@ -16,8 +16,6 @@ const CodePage big5 {"BIG5", 950}, ascii {"ANSI_X3.4-1968", 20127};
 TEST(CodePage, TextIsEncodedOnlyWhereTheCodePageHoldsAllOfItAndTheSystemsIsTheLocales)
 {
     const std::tuple<std::string, CodePage, std::optional<std::string>> cases[] = {
-        // "SSL 憑證產生完成!" in Big5 (code page 950).
-        {"SSL 憑證產生完成!", big5, "SSL \xbe\xcc\xc3\xd2\xb2\xa3\xa5\xcd\xa7\xb9\xa6\xa8!"},
         {"", big5, ""},
         {std::string(1000, 'x'), big5, std::string(1000, 'x')}, // more than one piece of the conversion
 #ifndef _WIN32 // Wine has no such code page
