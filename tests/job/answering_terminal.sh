@@ -10,4 +10,4 @@ case "$2" in
 *) answers= ;;
 esac
 shift 3
-printf "$answers" | setsid -w "$@"
+printf %b "$answers" | setsid -w "$@"
