@@ -1,8 +1,8 @@
 #include "platform/Console.h"
+#include "platform/EnvironmentBlock_win.h"
 #include "platform/ShellAndWait.h"
 #include "platform/WideText_win.h"
 
-#include <cwchar>
 #include <string>
 #include <windows.h>
 
@@ -30,25 +30,6 @@ public:
 private:
     HANDLE handle_;
 };
-
-// This process's environment with the values set over it, in the form
-// CreateProcessW takes with CREATE_UNICODE_ENVIRONMENT.
-std::wstring environmentBlock(const EnvironmentValues& values)
-{
-    std::vector<std::string> entries;
-    if (wchar_t* strings = GetEnvironmentStringsW()) {
-        for (const wchar_t* entry = strings; *entry; entry += std::wcslen(entry) + 1)
-            entries.push_back(fromUtf16(entry));
-        FreeEnvironmentStringsW(strings);
-    }
-    std::wstring block;
-    for (const auto& entry : environmentWith(std::move(entries), values, true)) {
-        block += toUtf16(entry);
-        block += L'\0';
-    }
-    block += L'\0';
-    return block;
-}
 
 // The interpreter the prefix names, in the system folder. Found by the search
 // order instead, a program of that name in this program's own folder or the
