@@ -1,6 +1,5 @@
 #include "job/CommandLines.h"
 
-#include "job/MaskedDate.h"
 #include "job/ShellQuoting.h"
 
 namespace velmora::job {
@@ -31,13 +30,10 @@ std::string ToolCommands::serverRequest() const
                        form.shell);
 }
 
-int dayCount(std::string_view startDateText, std::string_view endDateText)
+std::vector<std::string> ToolCommands::requestCheck() const
 {
-    const auto start = parseMaskedDate(startDateText);
-    const auto end = parseMaskedDate(endDateText);
-    if (!start || !end)
-        return 0;
-    return static_cast<int>((std::chrono::sys_days {*end} - std::chrono::sys_days {*start}).count());
+    return {pathOf(form.toolFile),           "req", "-config", pathOf(toolFiles::configuration), "-noout", "-in",
+            pathOf(toolFiles::serverRequest)};
 }
 
 } // namespace velmora::job

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora::job {
 
@@ -19,12 +20,11 @@ struct ToolCommands
     std::string key(std::string_view keyFile, std::string_view keyLength) const;
     std::string caCertificate(int days) const;
     std::string serverRequest() const;
+    // The tool's look at the server request: whether it reads as one. Not a
+    // command line: the program and its arguments, run without a console.
+    std::vector<std::string> requestCheck() const;
 
     std::string pathOf(std::string_view fileName) const;
 };
-
-// Whole days from the start date to the end date (negative when the end comes
-// first); 0 when either masked text is no date.
-int dayCount(std::string_view startDateText, std::string_view endDateText);
 
 } // namespace velmora::job
