@@ -3,10 +3,12 @@
 #include "job/JobWindow.h"
 #include "platform/Console.h"
 #include "platform/EventWait.h"
+#include "platform/HiddenRun.h"
 #include "platform/TextFile.h"
 #include "platform/WorkingFolder.h"
 
 #include <chrono>
+#include <functional>
 #include <string>
 
 namespace velmora::job {
@@ -23,6 +25,10 @@ struct JobServices
     // Why no folder could be made ready for the job's files, if so: a job
     // then says so and does nothing.
     platform::FolderProblem workingFolderProblem = platform::FolderProblem::None;
+    // The clock the CA's life is counted on, and how the tool is run for a
+    // look at a pasted request.
+    std::function<std::chrono::system_clock::time_point()> now = std::chrono::system_clock::now;
+    platform::HiddenRun runHidden = platform::runHidden;
 };
 
 // The generate button: the checks, the tool's steps, then either the

@@ -50,13 +50,23 @@ std::vector<ExportRow> clientOnlyRows()
     };
 }
 
+std::vector<ExportRow> serverKeyRows()
+{
+    return {
+        {std::string(toolFiles::serverKey), "server.key"},
+        {std::string(toolFiles::serverKey), "privkey.pem"},
+    };
+}
+
 std::vector<ExportRow> clientAndServerRows(const fs::path& workingFolder)
 {
     auto rows = clientOnlyRows();
+    if (findFile(workingFolder, toolFiles::serverKey)) {
+        const auto keyRows = serverKeyRows();
+        rows.insert(rows.end(), keyRows.begin(), keyRows.end());
+    }
     rows.insert(rows.end(),
                 {
-                    {std::string(toolFiles::serverKey), "server.key"},
-                    {std::string(toolFiles::serverKey), "privkey.pem"},
                     {std::string(toolFiles::serverRequest), "server.csr"},
                     {std::string(toolFiles::serverCertificate), "server.crt"},
                     {std::string(toolFiles::serverNotice), "server.cer"},
@@ -64,6 +74,12 @@ std::vector<ExportRow> clientAndServerRows(const fs::path& workingFolder)
     for (const auto& name : fileNamesEndingIn(workingFolder, ".pem"))
         rows.push_back({name, name});
     return rows;
+}
+
+void removeServerKeys(const fs::path& outputFolder)
+{
+    for (const auto& row : serverKeyRows())
+        removeFile(outputFolder, row.target);
 }
 
 ExportOutcome exportFiles(const fs::path& workingFolder, const fs::path& outputFolder,

@@ -1,15 +1,14 @@
 #include "job/ExportEnd.h"
 
-#include "job/Messages.h"
-
 namespace velmora::job {
 
-void finishExport(const Press& press, BusyWindow& busy, const ExportOutcome& outcome, const std::string& outputFolder)
+void finishExport(const Press& press, BusyWindow& busy, const ExportOutcome& outcome, const std::string& outputFolder,
+                  std::string_view completion)
 {
     busy.release();
     press.window.setStatusText({});
     if (outcome.complete())
-        return press.window.showInformation(std::string(messages::completed));
+        return press.window.showInformation(std::string(completion));
     press.window.showWarning(messages::notExported(outputFolder, outcome.missingTargets, press.services.workingFolder));
 }
 

@@ -2,6 +2,7 @@
 
 #include "job/BusyWindow.h"
 #include "job/Export.h"
+#include "job/Messages.h"
 #include "job/Press.h"
 
 #include <string>
@@ -10,6 +11,7 @@ namespace velmora::job {
 
 // The end of a run that exported: the window back, then the completion, or
 // a warning naming what the output folder lacks and where its sources stay.
-void finishExport(const Press& press, BusyWindow& busy, const ExportOutcome& outcome, const std::string& outputFolder);
+void finishExport(const Press& press, BusyWindow& busy, const ExportOutcome& outcome, const std::string& outputFolder,
+                  std::string_view completion = messages::completed);
 
 } // namespace velmora::job

@@ -13,24 +13,49 @@ namespace velmora::job {
 
 namespace {
 
-Outcome makeClientFiles(const Press& press, std::string_view prefix, const SiteHost& host)
+// What the press refuses before the user types a pass phrase: an end date
+// that has passed and, for a server certificate, a host no certificate can
+// name or a pasted request the tool cannot read.
+Outcome pressProblem(const Press& press, const Validity& validity, const SiteHost& host)
+{
+    if (caDayCount(validity, press.services.now()) < 1)
+        return Stop {std::string(messages::endDatePassed), InputControl::EndDate};
+    if (!press.window.clientAndServerSelected())
+        return std::nullopt;
+    if (auto stop = hostProblem(host))
+        return stop;
+    return press.window.autoRequestChecked() ? std::nullopt : takePastedRequest(press);
+}
+
+Outcome makeClientFiles(const Press& press, std::string_view prefix, const SiteHost& host, const Validity& validity)
 {
     if (auto stop = makeKey(press, prefix, messages::caKeyStatus, toolFiles::caKey))
         return stop;
     press.pause();
-    return makeCaCertificate(press, prefix, host);
+    return makeCaCertificate(press, prefix, host, validity);
 }
 
-Outcome makeServerFiles(const Press& press, std::string_view prefix, const SiteHost& host)
+// A pasted request needs no server key: its own stays where it was made.
+Outcome makeServerRequestFiles(const Press& press, std::string_view prefix, const SiteHost& host)
 {
-    press.pause();
+    if (!press.window.autoRequestChecked())
+        return takePastedRequest(press);
     if (auto stop = makeKey(press, prefix, messages::serverKeyStatus, toolFiles::serverKey))
         return stop;
     press.pause();
-    if (auto stop = makeServerRequest(press, prefix, host))
+    return makeServerRequest(press, prefix, host);
+}
+
+Outcome makeServerFiles(const Press& press, std::string_view prefix, const SiteHost& host, const Validity& validity)
+{
+    // The kind may have been switched since the press.
+    if (auto stop = hostProblem(host))
         return stop;
     press.pause();
-    if (auto stop = writeSigningScript(press))
+    if (auto stop = makeServerRequestFiles(press, prefix, host))
+        return stop;
+    press.pause();
+    if (auto stop = writeSigningScript(press, validity, host))
         return stop;
     press.pause();
     return std::nullopt;
@@ -72,13 +97,16 @@ void generate(const Press& press)
     if (auto stop = toolFileProblem(press))
         return showStop(press.window, *stop);
     const SiteHost host = siteHostOf(target->siteName);
+    const Validity& validity = target->validity.value();
+    if (auto stop = pressProblem(press, validity, host))
+        return showStop(press.window, *stop);
     const std::string prefix = platform::GetShellPrefix(platform::GetOSName());
     BusyWindow busy(press.window);
-    if (auto stop = makeClientFiles(press, prefix, host))
+    if (auto stop = makeClientFiles(press, prefix, host, validity))
         return stopBusy(press, busy, *stop);
     if (!press.window.clientAndServerSelected())
         return exportClientOnly(press, busy, target->outputFolder);
-    if (auto stop = makeServerFiles(press, prefix, host))
+    if (auto stop = makeServerFiles(press, prefix, host, validity))
         return stopBusy(press, busy, *stop);
     handOff(press, busy);
 }

@@ -66,7 +66,7 @@ std::optional<CheckedTarget> checkTarget(JobWindow& window, char separator)
         const std::string message = messages::folderNotCreated(outputFolder);
         return reject(window, message, InputControl::SavePath);
     }
-    return CheckedTarget {siteName, outputFolder};
+    return CheckedTarget {siteName, outputFolder, {}};
 }
 
 } // namespace
@@ -83,6 +83,7 @@ std::optional<CheckedTarget> runGenerateChecks(JobWindow& window, char separator
         return std::nullopt;
     if (window.clientAndServerSelected() && window.serverRequestText().empty() && !window.autoRequestChecked())
         return reject(window, messages::serverRequestMissing, InputControl::SrvReq);
+    target->validity = validityOf(window.startDateText(), window.endDateText());
     return target;
 }
 

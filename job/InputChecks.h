@@ -1,6 +1,7 @@
 #pragma once
 
 #include "job/JobWindow.h"
+#include "job/Validity.h"
 
 #include <optional>
 #include <string>
@@ -12,6 +13,7 @@ struct CheckedTarget
 {
     std::string siteName;
     std::string outputFolder;
+    std::optional<Validity> validity; // the generate press's dates
 };
 
 // The checks that open the generate handler. Each failure shows its warning,

@@ -15,11 +15,13 @@ inline constexpr std::string_view endDateMissing = "您沒有輸入 到期日期
 inline constexpr std::string_view startDateInvalid = "開始日期 不是正確的日期!";
 inline constexpr std::string_view endDateInvalid = "到期日期 不是正確的日期!";
 inline constexpr std::string_view endDateNotAfterStart = "到期日期 必須晚於 開始日期!";
+inline constexpr std::string_view endDatePassed = "到期日期 已經過了!";
 inline constexpr std::string_view keyLengthInvalid = "憑證強度 必須是 512 到 16384 之間的數字!";
 inline constexpr std::string_view urlMissing = "您沒有輸入 使用網址!";
 inline constexpr std::string_view urlInvalid = "使用網址 不是正確的網址!";
 inline constexpr std::string_view savePathMissing = "您沒有輸入 存放位置!";
 inline constexpr std::string_view serverRequestMissing = "您沒有輸入 伺服器憑證請求檔!";
+inline constexpr std::string_view serverRequestUnreadable = "伺服器憑證請求檔 不是正確的憑證請求檔!";
 inline constexpr std::string_view outputIsWorkingFolder = "存放位置 不可以是程式所在的資料夾!";
 std::string folderNotCreated(std::string_view outputFolder);
 
@@ -49,6 +51,9 @@ std::string exportStatus(std::string_view outputFolder);
 std::string notExported(std::string_view outputFolder, const std::vector<std::string>& names,
                         std::string_view workingFolder);
 inline constexpr std::string_view completed = "SSL 憑證產生完成!";
+// After a pasted request: its key was never here.
+inline constexpr std::string_view completedWithoutServerKey
+    = "SSL 憑證產生完成!\r\n伺服器的私密金鑰仍在產生請求檔的地方, 沒有輸出 server.key 與 privkey.pem。";
 
 // The one line of the placeholder exported as server.cer.
 inline constexpr std::string_view serverNotice

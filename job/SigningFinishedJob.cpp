@@ -23,10 +23,14 @@ void signingFinished(const Press& press)
     press.pause();
     platform::writeTextLines(press.pathOf(toolFiles::serverNotice), {std::string(messages::serverNotice)},
                              press.services.codePage);
-    const auto outcome = exportFiles(press.workingFolder, pathFromUtf8(target->outputFolder),
-                                     clientAndServerRows(press.workingFolder));
+    const auto outputFolder = pathFromUtf8(target->outputFolder);
+    const bool requestPasted = !findFile(press.workingFolder, toolFiles::serverKey);
+    const auto outcome = exportFiles(press.workingFolder, outputFolder, clientAndServerRows(press.workingFolder));
+    if (requestPasted)
+        removeServerKeys(outputFolder);
     cleanUpAfterSigning(press.workingFolder, outcome.sourcesToKeep, press.services.dispatch);
-    finishExport(press, busy, outcome, target->outputFolder);
+    finishExport(press, busy, outcome, target->outputFolder,
+                 requestPasted ? messages::completedWithoutServerKey : messages::completed);
 }
 
 } // namespace

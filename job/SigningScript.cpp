@@ -14,20 +14,21 @@ std::string signingTimestamp(std::chrono::year_month_day date, std::string_view 
     return text + std::string(timeOfDay) + "Z";
 }
 
-std::string signingCommand(const SystemForm& form, std::chrono::year_month_day start, std::chrono::year_month_day end)
+std::string signingCommand(const SystemForm& form, const Validity& validity)
 {
     const std::string tool
         = form.shell == Shell::Posix ? "./" + std::string(form.toolFile) : std::string(form.toolFile);
-    return tool + " ca -config openssl.cnf -startdate " + signingTimestamp(start, "000000") + " -enddate "
-        + signingTimestamp(end, "235959") + " -cert ca.crt -keyfile ca.key -in server.csr -out server.crt";
+    return tool + " ca -config openssl.cnf -startdate " + signingTimestamp(validity.start, "000000") + " -enddate "
+        + signingTimestamp(validity.end, "235959") + " -cert ca.crt -keyfile ca.key -in server.csr -out server.crt";
 }
 
-std::vector<std::string> signingScriptLines(const SystemForm& form, std::chrono::year_month_day start,
-                                            std::chrono::year_month_day end)
+std::vector<std::string> signingScriptLines(const SystemForm& form, const Validity& validity,
+                                            std::string_view subjectAltName)
 {
+    const std::string name = std::string(configurationVariables::subjectAltName) + "=" + std::string(subjectAltName);
     if (form.shell == Shell::Cmd)
-        return {"@echo off", signingCommand(form, start, end)};
-    return {"#!/bin/sh", R"line(cd "$(dirname "$0")" || exit 1)line", signingCommand(form, start, end)};
+        return {"@echo off", "set \"" + name + "\"", signingCommand(form, validity)};
+    return {"#!/bin/sh", R"line(cd "$(dirname "$0")" || exit 1)line", "export " + name, signingCommand(form, validity)};
 }
 
 } // namespace velmora::job

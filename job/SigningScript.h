@@ -1,9 +1,9 @@
 #pragma once
 
 #include "job/ToolFiles.h"
+#include "job/Validity.h"
 
 #include <chrono>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,11 +18,13 @@ std::string signingTimestamp(std::chrono::year_month_day date, std::string_view 
 // The command that signs the server request with the CA, valid from the first
 // second of the start date to the last of the end date. Files are named
 // without a folder: the script runs in the working folder.
-std::string signingCommand(const SystemForm& form, std::chrono::year_month_day start, std::chrono::year_month_day end);
+std::string signingCommand(const SystemForm& form, const Validity& validity);
 
 // The script's lines: a batch file on Windows; elsewhere a shell script that
 // first changes to its own folder, so it works wherever it is started from.
-std::vector<std::string> signingScriptLines(const SystemForm& form, std::chrono::year_month_day start,
-                                            std::chrono::year_month_day end);
+// Before the command, the script tells the configuration the one name the
+// certificate carries, given as a certificate name that needs no quoting.
+std::vector<std::string> signingScriptLines(const SystemForm& form, const Validity& validity,
+                                            std::string_view subjectAltName);
 
 } // namespace velmora::job

@@ -30,6 +30,15 @@ std::string SiteHost::subjectAltName() const
     return (isIpAddress ? "IP:" : "DNS:") + name;
 }
 
+bool SiteHost::isCertificateName() const
+{
+    const std::string_view allowed = isIpAddress ? "0123456789abcdefABCDEF:." : "-_.*";
+    return !name.empty() && std::all_of(name.begin(), name.end(), [&](char c) {
+        const bool alphanumeric = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+        return (alphanumeric && !isIpAddress) || allowed.find(c) != std::string_view::npos;
+    });
+}
+
 SiteHost siteHostOf(std::string_view siteName)
 {
     if (siteName.starts_with('[')) {

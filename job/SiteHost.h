@@ -13,6 +13,10 @@ struct SiteHost
 
     // "IP:192.0.2.7" or "DNS:www.example.test".
     std::string subjectAltName() const;
+    // Whether a certificate can name it as it stands: a DNS name of letters,
+    // digits, "-", "_", "." and "*", or an IP address. Nothing else may reach
+    // the tool's list of names, where a "," would start another name.
+    bool isCertificateName() const;
 };
 
 // The site name up to its first "/" or ":"; a bracketed IPv6 address

@@ -29,6 +29,14 @@ inline constexpr std::string_view backupSuffix = ".old";
 
 } // namespace toolFiles
 
+// The names openssl.cnf takes its per-run values from, in the tool's
+// environment: the Common Name it offers, and the one host a server request
+// and a signed certificate name.
+namespace configurationVariables {
+inline constexpr std::string_view commonName = "VELMORA_COMMON_NAME";
+inline constexpr std::string_view subjectAltName = "VELMORA_SUBJECT_ALT_NAME";
+} // namespace configurationVariables
+
 // How the interpreter of a command line reads it.
 enum class Shell { Cmd, Posix };
 

@@ -2,7 +2,6 @@
 
 #include "job/FolderFiles.h"
 #include "job/KeyLength.h"
-#include "job/MaskedDate.h"
 #include "job/Messages.h"
 #include "job/SigningScript.h"
 #include "platform/ShellAndWait.h"
@@ -13,9 +12,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The names openssl.cnf takes its per-run defaults from.
-constexpr const char* commonNameVariable = "VELMORA_COMMON_NAME";
-constexpr const char* subjectAltNameVariable = "VELMORA_SUBJECT_ALT_NAME";
 // Makes the Windows tool take its arguments (and pass phrases) as UTF-8
 // instead of in the ANSI code page; other systems' tools do not look at it.
 constexpr const char* toolReadsUtf8Variable = "OPENSSL_WIN32_UTF8";
@@ -69,18 +65,6 @@ std::string caCommonName(const SiteHost& host)
     return name.size() <= 64 ? name : "Velmora CA";
 }
 
-Outcome takePastedRequest(const Press& press)
-{
-    removeFile(press.workingFolder, toolFiles::serverRequest);
-    press.dispatch();
-    const std::string request = press.window.serverRequestText();
-    if (request.empty()) // emptied, or the automatic request turned off, since the checks
-        return Stop {std::string(messages::serverRequestMissing), InputControl::SrvReq};
-    if (!platform::writeTextLines(press.pathOf(toolFiles::serverRequest), {request}, press.services.codePage))
-        return failedToProduce(toolFiles::serverRequest);
-    return std::nullopt;
-}
-
 } // namespace
 
 // The length is read when the step runs and may have changed since the
@@ -95,39 +79,59 @@ Outcome makeKey(const Press& press, std::string_view prefix, std::string_view st
 
 // The CA's certificate names the CA: a subject equal to the server's would
 // make the server certificate look self-issued.
-Outcome makeCaCertificate(const Press& press, std::string_view prefix, const SiteHost& host)
+Outcome makeCaCertificate(const Press& press, std::string_view prefix, const SiteHost& host, const Validity& validity)
 {
-    const int days = dayCount(press.window.startDateText(), press.window.endDateText());
+    // Counted now, as the step starts: the press may have been a day ago.
+    const int days = caDayCount(validity, press.services.now());
+    if (days < 1)
+        return Stop {std::string(messages::endDatePassed), InputControl::EndDate};
     return runStep(press, prefix, messages::caCertificateStatus, press.commands.caCertificate(days),
-                   toolFiles::caCertificate, toolEnvironment(press, {{commonNameVariable, caCommonName(host)}}));
+                   toolFiles::caCertificate,
+                   toolEnvironment(press, {{std::string(configurationVariables::commonName), caCommonName(host)}}));
 }
 
 Outcome makeServerRequest(const Press& press, std::string_view prefix, const SiteHost& host)
 {
-    const platform::EnvironmentValues names {{commonNameVariable, host.name},
-                                             {subjectAltNameVariable, host.subjectAltName()}};
-    if (auto stop = runStep(press, prefix, messages::serverRequestStatus, press.commands.serverRequest(),
-                            toolFiles::serverRequest, toolEnvironment(press, names)))
-        return stop;
-    return press.window.autoRequestChecked() ? std::nullopt : takePastedRequest(press);
+    const platform::EnvironmentValues names {
+        {std::string(configurationVariables::commonName), host.name},
+        {std::string(configurationVariables::subjectAltName), host.subjectAltName()}};
+    return runStep(press, prefix, messages::serverRequestStatus, press.commands.serverRequest(),
+                   toolFiles::serverRequest, toolEnvironment(press, names));
 }
 
-Outcome writeSigningScript(const Press& press)
+Outcome takePastedRequest(const Press& press)
+{
+    if (!removeFile(press.workingFolder, toolFiles::serverKey)
+        || !removeFile(press.workingFolder, toolFiles::serverRequest))
+        return failedToProduce(toolFiles::serverRequest);
+    const std::string request = press.window.serverRequestText();
+    if (request.empty()) // emptied, or the automatic request turned off, since the checks
+        return Stop {std::string(messages::serverRequestMissing), InputControl::SrvReq};
+    const std::string path = press.pathOf(toolFiles::serverRequest);
+    if (!platform::writeTextLines(path, {request}, press.services.codePage))
+        return failedToProduce(toolFiles::serverRequest);
+    if (press.services.runHidden(press.commands.requestCheck(), toolEnvironment(press)) == 0)
+        return std::nullopt;
+    removeFile(press.workingFolder, toolFiles::serverRequest);
+    return Stop {std::string(messages::serverRequestUnreadable), InputControl::SrvReq};
+}
+
+Outcome hostProblem(const SiteHost& host)
+{
+    if (host.isCertificateName())
+        return std::nullopt;
+    return Stop {std::string(messages::urlInvalid), InputControl::Url};
+}
+
+Outcome writeSigningScript(const Press& press, const Validity& validity, const SiteHost& host)
 {
     press.window.setStatusText(std::string(messages::signingScriptStatus));
-    // The dates may have changed since the checks; the script needs real ones.
-    const auto start = parseMaskedDate(press.window.startDateText());
-    const auto end = parseMaskedDate(press.window.endDateText());
-    if (!start)
-        return Stop {std::string(messages::startDateInvalid), InputControl::StartDate};
-    if (!end)
-        return Stop {std::string(messages::endDateInvalid), InputControl::EndDate};
     // A certificate an earlier script signed must not pass for this one's.
     const std::string path = press.pathOf(press.form.signingScript);
     const bool posix = press.form.shell == Shell::Posix;
     if (!removeFile(press.workingFolder, toolFiles::serverCertificate)
-        || !platform::writeTextLines(path, signingScriptLines(press.form, *start, *end), press.services.codePage,
-                                     posix ? platform::LineEnd::Lf : platform::LineEnd::CrLf))
+        || !platform::writeTextLines(path, signingScriptLines(press.form, validity, host.subjectAltName()),
+                                     press.services.codePage, posix ? platform::LineEnd::Lf : platform::LineEnd::CrLf))
         return failedToProduce(press.form.signingScript);
     if (posix) {
         std::error_code error;

@@ -35,6 +35,10 @@ struct Job
             std::ofstream(app / name) << name;
         if (!window.in.savePath.starts_with(' '))
             window.in.savePath = (root.path() / window.in.savePath).string();
+        services.runHidden = velmora::testing::FakeTool::runHidden;
+        // Noon of the default start date.
+        services.now
+            = [] { return std::chrono::sys_days {std::chrono::year {2026} / 12 / 6} + std::chrono::hours {12}; };
     }
     void generate() { job::runGenerateJob(window, services); }
     void signingFinished() { job::runSigningFinishedJob(window, services); }
@@ -86,6 +90,19 @@ void switchKindBeforeExport(Job& job)
 }
 
 const std::string empty = "____/__/__";
+const std::string unreadable = "伺服器憑證請求檔 不是正確的憑證請求檔!";
+void toServer(WindowInputs& in)
+{
+    in.clientAndServer = true;
+    in.autoRequest = true;
+}
+const std::chrono::sys_days dayOfTheEnd = std::chrono::year {2027} / 12 / 6;
+
+// The press on the window's end date; its next day has begun by the CA step.
+void passAfterThePress(Job& job)
+{
+    job.services.now = [&job] { return dayOfTheEnd + std::chrono::days {job.tool.started.empty() ? 0 : 1}; };
+}
 
 TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
 {
@@ -93,6 +110,12 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
     using Press = void (Job::*)();
     const Press generate = &Job::generate, signingFinished = &Job::signingFinished;
     const WindowInputs server {.clientAndServer = true, .autoRequest = true};
+    // A second name in the tool's list.
+    const WindowInputs badHost {.url = "a.test,DNS:b.test"},
+        badServerHost {.url = badHost.url, .clientAndServer = true, .autoRequest = true};
+    const auto pasteAfterTheCa = [](std::string text) {
+        return changeAfter(2, [=](WindowInputs& in) { in.autoRequest = false, in.serverRequest = text; });
+    };
     struct Case
     {
         const char* label;
@@ -116,6 +139,7 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
         {"address blank", {.url = "   "}, {}, signingFinished, "您沒有輸入 使用網址!", Url},
         {"save blank", {.maxLen = "x", .savePath = " "}, {}, signingFinished, "您沒有輸入 存放位置!", SavePath},
         {"request missing", {.clientAndServer = true}, {}, generate, "您沒有輸入 伺服器憑證請求檔!", SrvReq},
+        {"request unreadable", {.clientAndServer = true, .serverRequest = "MIIB"}, {}, generate, unreadable, SrvReq},
         {"parent missing", {.savePath = "missing"}, {}, signingFinished, "無法建立資料夾 {out}!", SavePath},
         {"output in working folder", {.url = "app"}, {}, generate, "存放位置 不可以是程式所在的資料夾!", SavePath},
         {"folder not ready", {}, folderProblem(platform::FolderProblem::CannotPrepare), signingFinished,
@@ -134,12 +158,12 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
         // The window changed during the run: each value is checked again where it is used.
         {"key length", server, changeAfter(2, [](WindowInputs& in) { in.maxLen = "2048 & del *.*"; }), generate,
             "憑證強度 必須是 512 到 16384 之間的數字!", MaxLen, 2},
-        {"no request", server, changeAfter(4, [](WindowInputs& in) { in.autoRequest = false; }), generate,
-            "您沒有輸入 伺服器憑證請求檔!", SrvReq, 4},
-        {"start date", server, changeAfter(4, [](WindowInputs& in) { in.startDate = "2026/13/01"; }), generate,
-            "開始日期 不是正確的日期!", StartDate, 4},
-        {"end date", server, changeAfter(4, [](WindowInputs& in) { in.endDate = "2027/02/29"; }), generate,
-            "到期日期 不是正確的日期!", EndDate, 4},
+        {"no request", server, pasteAfterTheCa(""), generate, "您沒有輸入 伺服器憑證請求檔!", SrvReq, 2},
+        {"no request by then", server, pasteAfterTheCa("MIIB"), generate, unreadable, SrvReq, 2},
+        {"host for a server", badServerHost, {}, generate, "使用網址 不是正確的網址!", Url},
+        {"host once a server", badHost, changeAfter(2, toServer), generate, "使用網址 不是正確的網址!", Url, 2},
+        {"end date passed", {.startDate = "2020/01/01", .endDate = "2021/01/01"}, {}, generate, "到期日期 已經過了!", EndDate},
+        {"end date passed by the CA", {}, passAfterThePress, generate, "到期日期 已經過了!", EndDate, 1},
         {"kind switched before the export", {}, switchKindBeforeExport, generate,
             "下列檔案沒有輸出到 {out}:\r\nclient.key\r\nclient.crt\r\nclient.cer\r\n原始檔案仍保留在 {app}", {}, 2},
         {"signing finished first", {}, {}, signingFinished,
@@ -184,10 +208,14 @@ TEST(CertificateJob, AGeneratePressEmptiesTheStatusLineAlsoWhenACheckFails)
 
 TEST(CertificateJob, ClientAndServerRunTakesTheWindowsValuesWhenEachIsUsedThenExportsOnSigning)
 {
-    const std::string request = "-----BEGIN CERTIFICATE REQUEST-----\nMIIB\n-----END CERTIFICATE REQUEST-----";
-    Job j({.maxLen = "3000", .url = "  https://www.example.test ", .clientAndServer = true, .serverRequest = request});
+    Job j({.maxLen = "3000",
+           .url = "  https://www.example.test ",
+           .clientAndServer = true,
+           .autoRequest = true,
+           .serverRequest = "ignored"});
     const std::string save = j.root.path().string(), out = save + j.form.separator + "www.example.test";
     j.window.in.savePath = save + j.form.separator;
+    // The key length is read where it is used; the dates were taken by the press.
     j.afterStep(2, [](WindowInputs& in) {
         in.maxLen = "4096";
         in.endDate = "2028/01/31";
@@ -200,13 +228,15 @@ TEST(CertificateJob, ClientAndServerRunTakesTheWindowsValuesWhenEachIsUsedThenEx
     EXPECT_EQ(j.window.in.savePath, save);
     ASSERT_EQ(j.tool.started.size(), 4u);
     EXPECT_TRUE(j.tool.started[0].first.ends_with(j.inApp("ca.key") + " 3000"));
-    EXPECT_NE(j.tool.started[1].first.find(" -days 365 "), std::string::npos);
+    // From noon of the start date to the day after the end date.
+    EXPECT_NE(j.tool.started[1].first.find(" -days 366 "), std::string::npos);
     EXPECT_TRUE(j.tool.started[2].first.ends_with(j.inApp("server.key") + " 4096"));
     EXPECT_EQ(
         j.tool.started[3].second,
         (Values {{"VELMORA_COMMON_NAME", "www.example.test"}, {"VELMORA_SUBJECT_ALT_NAME", "DNS:www.example.test"}}));
-    EXPECT_NE(contentOf(j.app / j.form.signingScript).find(" -startdate 261206000000Z -enddate 280131235959Z "),
-              std::string::npos);
+    const std::string lines = contentOf(j.app / j.form.signingScript);
+    EXPECT_NE(lines.find(" -startdate 261206000000Z -enddate 271206235959Z "), std::string::npos) << lines;
+    EXPECT_NE(lines.find("VELMORA_SUBJECT_ALT_NAME=DNS:www.example.test"), std::string::npos) << lines;
     EXPECT_FALSE(fs::exists(j.app / "server.crt"));
     const std::string script = j.inApp(j.form.signingScript);
     EXPECT_EQ(j.window.status, "請點選執行:" + script);
@@ -220,6 +250,7 @@ TEST(CertificateJob, ClientAndServerRunTakesTheWindowsValuesWhenEachIsUsedThenEx
     j.signingFinished();
     EXPECT_EQ(shownWhileExporting, "輸出憑證到 " + out + " 中, 請稍後 ...");
     EXPECT_EQ(j.window.informations.back(), "SSL 憑證產生完成!");
+    EXPECT_EQ(contentOf(fs::path(out) / "server.key"), "made");
     // The placeholder's text in Big5.
     EXPECT_EQ(contentOf(fs::path(out) / "server.cer"),
               "\xbd\xd0\xb1N server.crt \xa4\xa4\xaa\xba -----BEGIN CERTIFICATE----- \xb0\xcf\xacq\xbd\xc6\xbbs\xa8"

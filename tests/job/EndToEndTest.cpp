@@ -20,12 +20,14 @@ namespace fs = std::filesystem;
 namespace job = velmora::job;
 namespace platform = velmora::platform;
 namespace support = velmora::testing;
-using namespace std::chrono_literals;
+using namespace std::chrono;
 using velmora::testing::contentOf;
 using velmora::testing::namesIn;
 using Names = std::set<std::string>;
 
 const std::string tool = VELMORA_TEST_OPENSSL;
+// What the answering terminal types at each pass-phrase prompt.
+const std::string passPhrase = "velmora-test";
 
 std::string quoted(const fs::path& path)
 {
@@ -45,7 +47,7 @@ std::pair<int, std::string> run(const std::string& command)
 
 std::string describe(const fs::path& certificate)
 {
-    return run(tool + " x509 -noout -subject -ext subjectAltName,basicConstraints"
+    return run(tool + " x509 -noout -subject -ext subjectAltName,basicConstraints,keyUsage"
                + " -startdate -enddate -dateopt iso_8601 -in " + quoted(certificate))
         .second;
 }
@@ -58,14 +60,49 @@ std::string valueOf(const std::string& description, const std::string& name)
     return description.substr(from, description.find('\n', from) - from);
 }
 
-// A day as the window's masked date ('/') or as the tool prints it ('-').
-std::string dateText(std::chrono::sys_days day, char separator)
+// A certificate's "notBefore" or "notAfter"; the epoch when it cannot be read.
+sys_seconds momentOf(const fs::path& certificate, const std::string& name)
 {
-    const std::time_t time = std::chrono::system_clock::to_time_t(day);
+    int y = 0, m = 0, d = 0, hh = 0, mm = 0, ss = 0;
+    std::sscanf(valueOf(describe(certificate), name).c_str(), "%d-%d-%d %d:%d:%d", &y, &m, &d, &hh, &mm, &ss);
+    return sys_days {year {y} / m / d} + hours {hh} + minutes {mm} + seconds {ss};
+}
+
+// A day as the window's masked date.
+std::string maskedDate(sys_days day)
+{
+    const std::time_t time = system_clock::to_time_t(day);
     char text[16];
-    std::strftime(text, sizeof text, ("%Y" + std::string {separator} + "%m" + separator + "%d").c_str(),
-                  std::gmtime(&time));
+    std::strftime(text, sizeof text, "%Y/%m/%d", std::gmtime(&time));
     return text;
+}
+
+// The tool's check of the chain at a moment, as strict as a browser's.
+std::pair<int, std::string> verifyAt(const fs::path& output, sys_seconds moment)
+{
+    return run(tool + " verify -x509_strict -attime " + std::to_string(moment.time_since_epoch().count()) + " -CAfile "
+               + quoted(output / "client.crt") + " " + quoted(output / "server.crt"));
+}
+
+// A whole TLS handshake: a server on a loopback port with the set's
+// certificate and key, a client that trusts the set's CA alone and checks the
+// host. The server ends after one client, or after a minute without one.
+std::pair<int, std::string> handshake(const fs::path& output, const std::string& host)
+{
+    FILE* server = popen(("timeout 60 " + tool + " s_server -accept 127.0.0.1:0 -naccept 1 -www -cert "
+                          + quoted(output / "server.crt") + " -key " + quoted(output / "server.key")
+                          + " -pass pass:" + passPhrase + " 2>&1")
+                             .c_str(),
+                         "r");
+    std::string shown;
+    char port[8] = "";
+    for (char line[256]; !*port && std::fgets(line, sizeof line, server);)
+        shown += std::sscanf(line, "ACCEPT 127.0.0.1:%7[0-9]", port) == 1 ? "" : line;
+    auto client = run("printf 'GET / HTTP/1.0\\r\\n\\r\\n' | " + tool + " s_client -connect 127.0.0.1:" + port
+                      + " -verify_return_error -x509_strict -verify_hostname " + host + " -CAfile "
+                      + quoted(output / "client.crt") + " -brief -ign_eof");
+    pclose(server);
+    return {client.first, client.second + (*port ? "" : "; no port from the server, which said: " + shown)};
 }
 
 class EndToEnd : public ::testing::Test
@@ -76,97 +113,142 @@ protected:
     {
         app_ = root_.path() / name;
         save_ = root_.path() / (name + " saved");
-        for (const fs::path& folder : {app_, save_}) {
-            fs::remove_all(folder);
+        for (const fs::path& folder : {app_, save_})
             fs::create_directories(folder);
-        }
         for (const char* file : {"openssl.cnf", "ca.db.index", "ca.db.serial"})
             fs::copy_file(fs::path(VELMORA_TEST_RESOURCES) / file, app_ / file);
         fs::create_symlink(VELMORA_TEST_OPENSSL, app_ / "openssl");
     }
     fs::path output() const { return save_ / "www.example.test:8443"; }
     job::JobServices services() { return {app_.string(), console_, support::sleepThrough, 3ms}; }
-
-    // The user starts the script from a folder of their own.
-    void runSigningScriptElsewhere()
+    WindowInputs serverSet(sys_days start, bool autoRequest, const std::string& pasted = {}) const
     {
+        return {.startDate = maskedDate(start),
+                .endDate = maskedDate(start + days {365}),
+                .url = "https://www.example.test:8443",
+                .savePath = save_.string(),
+                .clientAndServer = true,
+                .autoRequest = autoRequest,
+                .serverRequest = pasted};
+    }
+
+    // Both presses, with the user running the script between them from a
+    // folder of their own. The moments before and after the CA was made.
+    std::pair<sys_seconds, sys_seconds> makeSignedSet(FakeJobWindow& window)
+    {
+        const auto before = floor<seconds>(system_clock::now());
+        job::runGenerateJob(window, services());
+        const auto after = floor<seconds>(system_clock::now());
+        EXPECT_EQ(window.warnings, std::vector<std::string> {});
         const fs::path elsewhere = root_.path() / "elsewhere";
         fs::create_directories(elsewhere);
-        ASSERT_TRUE(platform::ShellAndWait("cmd.exe /c",
+        EXPECT_TRUE(platform::ShellAndWait("cmd.exe /c",
                                            "cd " + quoted(elsewhere) + " && " + quoted(app_ / "UserSign.sh"), console_,
                                            support::sleepThrough));
-        ASSERT_TRUE(fs::exists(app_ / "server.crt"));
         EXPECT_EQ(namesIn(elsewhere), Names {});
+        job::runSigningFinishedJob(window, services());
+        EXPECT_EQ(window.warnings, std::vector<std::string> {});
+        return {before, after};
+    }
+
+    // The server certificate spans the window's dates, from the first second
+    // of the start date to the last of the end date, in UTC; the CA, from its
+    // making until after that, by a day at most.
+    void expectDatesHold(sys_days start, std::pair<sys_seconds, sys_seconds> caMade) const
+    {
+        const fs::path server = output() / "server.crt", ca = output() / "client.crt";
+        const sys_seconds serverEnd = start + days {365} + 23h + 59min + 59s;
+        EXPECT_EQ(momentOf(server, "notBefore"), start) << describe(server);
+        EXPECT_EQ(momentOf(server, "notAfter"), serverEnd) << describe(server);
+        const sys_seconds caStart = momentOf(ca, "notBefore"), caEnd = momentOf(ca, "notAfter");
+        EXPECT_TRUE(caStart >= caMade.first && caStart <= caMade.second) << describe(ca);
+        EXPECT_TRUE(caEnd >= serverEnd && caEnd <= serverEnd + 24h) << describe(ca);
+        // The tool counts a certificate as expired from its last second on.
+        for (const sys_seconds moment : {max(sys_seconds {start}, caMade.second), serverEnd - 1s}) {
+            const auto [verified, why] = verifyAt(output(), moment);
+            EXPECT_EQ(verified, 0) << why;
+        }
+    }
+
+    // The CA database as shipped, and no working file left.
+    void expectWorkingFolderAsShipped() const
+    {
+        for (const char* file : {"ca.db.index", "ca.db.serial"})
+            EXPECT_EQ(contentOf(app_ / file), contentOf(fs::path(VELMORA_TEST_RESOURCES) / file)) << file;
+        EXPECT_EQ(namesIn(app_), (Names {"openssl", "openssl.cnf", "ca.db.index", "ca.db.serial", "UserSign.sh"}));
     }
 
     support::TestFolder root_ {"end-to-end"};
     // A terminal that types the user's answers.
     platform::TerminalConsole console_ {{{VELMORA_TEST_TERMINAL, {}, "-T", "-e"}}};
-    // Today in UTC: the server certificate then is valid now, as the check of
-    // its chain requires.
-    const std::chrono::sys_days today_ = std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now());
-    const std::chrono::sys_days aYearOn_ = today_ + std::chrono::days {365};
+    // Today in UTC: a server certificate from today is valid now.
+    const sys_days today_ = floor<days>(system_clock::now());
     fs::path app_, save_;
 };
 
-TEST_F(EndToEnd, SignedSetVerifiesAgainstItsCaForTheWindowsDatesAndLeavesTheWorkingFolderAsShipped)
+TEST_F(EndToEnd, AnAutomaticRequestsSetFromTodayServesAStrictTlsClientAndItsCaOutlivesIt)
 {
-    const fs::path made = root_.path() / "made elsewhere.csr";
-    const auto [status, printed] = run(tool + " req -new -newkey rsa:2048 -nodes -keyout /dev/null"
-                                       + " -subj /CN=pasted.example.test -addext subjectAltName=DNS:pasted.example.test"
-                                       + " -out " + quoted(made));
+    useWorkingFolder("app");
+    FakeJobWindow window(serverSet(today_, true));
+    const auto caMade = makeSignedSet(window);
+
+    EXPECT_EQ(window.informations.back(), "SSL 憑證產生完成!");
+    EXPECT_EQ(namesIn(output()),
+              (Names {"client.key", "client.crt", "client.cer", "server.key", "privkey.pem", "server.csr", "server.crt",
+                      "server.cer", "01.pem"}));
+    EXPECT_EQ(contentOf(output() / "privkey.pem"), contentOf(output() / "server.key"));
+    EXPECT_EQ(contentOf(output() / "client.cer"), contentOf(output() / "client.crt"));
+    for (const char* key : {"client.key", "server.key", "privkey.pem"})
+        EXPECT_EQ(fs::status(output() / key).permissions() & fs::perms::mask, fs::perms(0600)) << key;
+    const std::string server = describe(output() / "server.crt");
+    EXPECT_NE(server.find("CN = www.example.test\n"), std::string::npos) << server;
+    EXPECT_NE(describe(output() / "client.crt").find("CA:TRUE"), std::string::npos);
+    expectDatesHold(today_, caMade);
+    const auto [connected, said] = handshake(output(), "www.example.test");
+    EXPECT_EQ(connected, 0) << said;
+    expectWorkingFolderAsShipped();
+}
+
+TEST_F(EndToEnd, APastedRequestIsSignedForTheSiteAloneWithItsOwnKeyWhichStaysWhereItWasMade)
+{
+    // Made elsewhere, asking for another host and for the powers of a CA.
+    const fs::path made = root_.path() / "made elsewhere.csr", key = root_.path() / "made elsewhere.key";
+    const auto [status, printed] = run(
+        tool + " req -new -newkey rsa:2048 -nodes -keyout " + quoted(key) + " -subj /CN=www.example.test"
+        + " -addext subjectAltName=DNS:www.example.test,DNS:login.bank.example"
+        + " -addext basicConstraints=critical,CA:TRUE -addext keyUsage=critical,keyCertSign -out " + quoted(made));
     ASSERT_EQ(status, 0) << printed;
     std::string pasted = contentOf(made);
     pasted.pop_back(); // a text box holds no line break after the last line
-    // The request the job makes for the site, and one made elsewhere and pasted.
-    const std::tuple<bool, const char*, const char*> runs[] {{true, "www.example.test", "app"},
-                                                             {false, "pasted.example.test", "My Apps"}};
-    for (const auto& [autoRequest, host, workingFolder] : runs) {
-        SCOPED_TRACE(host);
-        useWorkingFolder(workingFolder);
-        FakeJobWindow window({.startDate = dateText(today_, '/'),
-                              .endDate = dateText(aYearOn_, '/'),
-                              .url = "https://www.example.test:8443",
-                              .savePath = save_.string(),
-                              .clientAndServer = true,
-                              .autoRequest = autoRequest,
-                              .serverRequest = autoRequest ? "" : pasted,
-                              .clientOnly = false});
-        job::runGenerateJob(window, services());
-        ASSERT_EQ(window.warnings, std::vector<std::string> {});
-        ASSERT_NO_FATAL_FAILURE(runSigningScriptElsewhere());
-        job::runSigningFinishedJob(window, services());
+    useWorkingFolder("My Apps");
+    const sys_days start = today_ + days {30};
 
-        EXPECT_EQ(window.warnings, std::vector<std::string> {});
-        EXPECT_EQ(window.informations.back(), "SSL 憑證產生完成!");
-        EXPECT_EQ(namesIn(output()),
-                  (Names {"client.key", "client.crt", "client.cer", "server.key", "privkey.pem", "server.csr",
-                          "server.crt", "server.cer", "01.pem"}));
-        EXPECT_EQ(contentOf(output() / "privkey.pem"), contentOf(output() / "server.key"));
-        EXPECT_EQ(contentOf(output() / "client.cer"), contentOf(output() / "client.crt"));
-        for (const char* key : {"client.key", "server.key", "privkey.pem"})
-            EXPECT_EQ(fs::status(output() / key).permissions() & fs::perms::mask, fs::perms(0600)) << key;
-        if (!autoRequest) {
-            EXPECT_EQ(contentOf(output() / "server.csr"), pasted + "\r\n");
-        }
-        const auto [verified, why]
-            = run(tool + " verify -CAfile " + quoted(output() / "client.crt") + " " + quoted(output() / "server.crt"));
-        EXPECT_EQ(verified, 0) << why;
-        const std::string server = describe(output() / "server.crt");
-        EXPECT_NE(server.find("CN = " + std::string(host) + "\n"), std::string::npos) << server;
-        EXPECT_NE(server.find("DNS:" + std::string(host) + "\n"), std::string::npos) << server;
-        EXPECT_EQ(valueOf(server, "notBefore"), dateText(today_, '-') + " 00:00:00Z") << server;
-        EXPECT_EQ(valueOf(server, "notAfter"), dateText(aYearOn_, '-') + " 23:59:59Z") << server;
-        // The CA is valid from now for the window's day count, to the second.
-        const std::string ca = describe(output() / "client.crt"), from = valueOf(ca, "notBefore");
-        EXPECT_NE(ca.find("CA:TRUE"), std::string::npos) << ca;
-        ASSERT_EQ(from.size(), 20u) << ca;
-        EXPECT_EQ(from.substr(0, 10), dateText(today_, '-')) << ca;
-        EXPECT_EQ(valueOf(ca, "notAfter"), dateText(aYearOn_, '-') + from.substr(10)) << ca;
-        for (const char* file : {"ca.db.index", "ca.db.serial"})
-            EXPECT_EQ(contentOf(app_ / file), contentOf(fs::path(VELMORA_TEST_RESOURCES) / file)) << file;
-        EXPECT_EQ(namesIn(app_), (Names {"openssl", "openssl.cnf", "ca.db.index", "ca.db.serial", "UserSign.sh"}));
-    }
+    // Refused by the tool before any step.
+    FakeJobWindow refused(serverSet(start, false, "-----BEGIN CERTIFICATE REQUEST-----\nMIIB"));
+    job::runGenerateJob(refused, services());
+    EXPECT_EQ(refused.warnings, std::vector<std::string> {"伺服器憑證請求檔 不是正確的憑證請求檔!"});
+    EXPECT_FALSE(fs::exists(app_ / "ca.key"));
+
+    // An earlier run's server key, made with its own request.
+    fs::create_directories(output());
+    for (const fs::path& earlier : {app_ / "server.key", output() / "server.key", output() / "privkey.pem"})
+        std::ofstream(earlier) << "an earlier key";
+    FakeJobWindow window(serverSet(start, false, pasted));
+    const auto caMade = makeSignedSet(window);
+    EXPECT_EQ(window.informations.back(),
+              "SSL 憑證產生完成!\r\n伺服器的私密金鑰仍在產生請求檔的地方, 沒有輸出 server.key 與 privkey.pem。");
+    EXPECT_EQ(namesIn(output()),
+              (Names {"client.key", "client.crt", "client.cer", "server.csr", "server.crt", "server.cer", "01.pem"}));
+    EXPECT_EQ(contentOf(output() / "server.csr"), pasted + "\r\n");
+    EXPECT_EQ(run(tool + " x509 -noout -pubkey -in " + quoted(output() / "server.crt")),
+              run(tool + " pkey -pubout -in " + quoted(key)));
+    const std::string server = describe(output() / "server.crt");
+    EXPECT_EQ(valueOf(server, "subject"), "CN = www.example.test") << server;
+    EXPECT_NE(server.find("Alternative Name: \n    DNS:www.example.test\n"), std::string::npos) << server;
+    EXPECT_NE(server.find("critical\n    CA:FALSE\n"), std::string::npos) << server;
+    EXPECT_NE(server.find("critical\n    Digital Signature, Key Encipherment\n"), std::string::npos) << server;
+    expectDatesHold(start, caMade);
+    expectWorkingFolderAsShipped();
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "job/SigningScript.h"
 #include "job/SiteAddress.h"
 #include "job/SiteHost.h"
+#include "job/Validity.h"
 
 #include <gtest/gtest.h>
 
@@ -33,25 +34,32 @@ TEST(CommandLines, ArgumentsTheInterpreterWouldSplitOrReadAreQuoted)
         EXPECT_EQ(quoteArgument(argument, shell), quoted) << argument;
 }
 
-TEST(CommandLines, DayCountIsWholeDaysBetweenTheDates)
+TEST(Validity, TheCaMadeAtAnyMomentOutlivesTheServerCertificatesLastSecondByADayAtMost)
 {
-    const std::tuple<const char*, const char*, int> cases[] {
-        {"2026/12/06", "2026/12/06", 0},   {"2026/12/06", "2026/12/07", 1},   {"2026/12/06", "2026/12/05", -1},
-        {"2027/03/01", "2028/03/01", 366}, {"2026/12/06", "2027/12/06", 365}, {"2026/1_/__", "2027/12/06", 0},
-    };
-    for (const auto& [start, end, days] : cases)
-        EXPECT_EQ(dayCount(start, end), days) << start << " " << end;
+    const Validity validity = validityOf("2027/01/08", "2027/12/08").value();
+    const sys_seconds serverEnd = sys_days {validity.end} + 23h + 59min + 59s;
+    // From a month before the start date to the end date's last second.
+    for (sys_seconds made = sys_days {2026y / 12 / 8} + 15h + 24min + 9s; made <= serverEnd; made += 7h + 13min) {
+        const int days = caDayCount(validity, made);
+        const sys_seconds caEnd = made + days * 24h;
+        ASSERT_TRUE(caEnd >= serverEnd && caEnd <= serverEnd + 24h) << days;
+    }
+    EXPECT_EQ(caDayCount(validity, serverEnd), 1);
+    EXPECT_EQ(caDayCount(validity, serverEnd + 1s), 0) << "the end date has passed";
 }
 
 TEST(SigningScript, EachSystemsScriptSignsInTheWorkingFolderWithYearsTheToolReadsRight)
 {
     using Lines = std::vector<std::string>;
-    const year_month_day start {year {2025}, March, day {7}}, end {year {2026}, March, day {7}};
+    const Validity validity {year {2025} / March / 7, year {2026} / March / 7};
     const std::string signing = " ca -config openssl.cnf -startdate 250307000000Z -enddate 260307235959Z -cert ca.crt "
                                 "-keyfile ca.key -in server.csr -out server.crt";
-    EXPECT_EQ(signingScriptLines(windowsForm, start, end), (Lines {"@echo off", "openssl.exe" + signing}));
-    EXPECT_EQ(signingScriptLines(posixForm, start, end),
-              (Lines {"#!/bin/sh", R"line(cd "$(dirname "$0")" || exit 1)line", "./openssl" + signing}));
+    const std::string name = "VELMORA_SUBJECT_ALT_NAME=DNS:www.example.test";
+    EXPECT_EQ(signingScriptLines(windowsForm, validity, "DNS:www.example.test"),
+              (Lines {"@echo off", "set \"" + name + "\"", "openssl.exe" + signing}));
+    EXPECT_EQ(
+        signingScriptLines(posixForm, validity, "DNS:www.example.test"),
+        (Lines {"#!/bin/sh", R"line(cd "$(dirname "$0")" || exit 1)line", "export " + name, "./openssl" + signing}));
 
     // Two-digit years outside 1950-2049 would be read a century off.
     Lines stamps;
@@ -71,8 +79,15 @@ TEST(SiteName, HostForTheCertificateAndNamesThatAreNoFolder)
         {"1.2.3.4.", "DNS:1.2.3.4."},
         {"10.0.0.255", "IP:10.0.0.255"},
     };
-    for (const auto& [siteName, altName] : hosts)
+    for (const auto& [siteName, altName] : hosts) {
         EXPECT_EQ(siteHostOf(siteName).subjectAltName(), altName) << siteName;
+        EXPECT_TRUE(siteHostOf(siteName).isCertificateName()) << siteName;
+    }
+    // Anything the tool's list of names, the signing script or a folder would read otherwise.
+    for (const char* siteName : {"a.test,DNS:bank.example", "a b.test", "a&b.test", "a%PATH%.test", "a\"b", "例子.tw",
+                                 "[::1,DNS:x]", "[]", "[::g]"})
+        EXPECT_FALSE(siteHostOf(siteName).isCertificateName()) << siteName;
+    EXPECT_TRUE(siteHostOf("*.example-1_a.TEST").isCertificateName());
 
     for (const char* name : {"", ".", "..", "...", "../x", "a/../b", "x\\..", ":8080"})
         EXPECT_FALSE(isUsableSiteName(name)) << name;

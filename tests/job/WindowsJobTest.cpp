@@ -17,6 +17,7 @@
 namespace {
 
 using namespace velmora;
+using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 using velmora::testing::contentOf;
 using velmora::testing::namesIn;
@@ -73,43 +74,58 @@ protected:
     const velmora::testing::TestFolder root_ {"windows-job"};
     const fs::path app_ = root_.path() / platform::pathFromUtf8(GetParam());
     const fs::path save_ = root_.path() / platform::pathFromUtf8("存放 位置");
-    FakeJobWindow window_ {{.savePath = platform::utf8FromPath(save_), .clientAndServer = true, .autoRequest = true}};
+    FakeJobWindow window_ {{.savePath = platform::utf8FromPath(save_), .clientAndServer = true}};
     const std::unique_ptr<platform::Console> console_ = platform::makeSystemConsole();
-    const job::JobServices services_ {platform::utf8FromPath(app_), *console_, velmora::testing::sleepThrough,
-                                      std::chrono::milliseconds::zero()};
+    job::JobServices services_ {.workingFolder = platform::utf8FromPath(app_),
+                                .console = *console_,
+                                .dispatch = velmora::testing::sleepThrough,
+                                .pauseLength = std::chrono::milliseconds::zero(),
+                                // Noon of the start date.
+                                .now = [] { return std::chrono::sys_days {std::chrono::year {2026} / 12 / 6} + 12h; }};
 };
 
+// With a pasted request, which the tool reads without a console: what it
+// refuses stops the press before any step.
 TEST_P(WindowsJob, StepsScriptExportAndRestoreRunThroughCmdExe)
 {
+    window_.in.serverRequest = "-----BEGIN CERTIFICATE-----";
+    job::runGenerateJob(window_, services_);
+    EXPECT_EQ(window_.warnings, std::vector<std::string> {"伺服器憑證請求檔 不是正確的憑證請求檔!"});
+    window_.warnings.clear();
+    window_.in.serverRequest = "-----BEGIN CERTIFICATE REQUEST-----";
     job::runGenerateJob(window_, services_);
     ASSERT_EQ(window_.warnings, std::vector<std::string> {});
-    const std::string script = "@echo off\r\nopenssl.exe ca -config openssl.cnf -startdate 261206000000Z -enddate "
+    const std::string script = "@echo off\r\nset \"VELMORA_SUBJECT_ALT_NAME=DNS:www.example.test\"\r\n"
+                               "openssl.exe ca -config openssl.cnf -startdate 261206000000Z -enddate "
                                "271206235959Z -cert ca.crt -keyfile ca.key -in server.csr -out server.crt\r\n";
     EXPECT_EQ(contentOf(app_ / "UserSign.bat"), script);
     EXPECT_EQ(contentOf(app_ / "ca.crt"), "made by req for Velmora CA for www.example.test");
-    EXPECT_EQ(contentOf(app_ / "server.csr"), "made by req for www.example.test");
+    EXPECT_EQ(contentOf(app_ / "server.csr"), "-----BEGIN CERTIFICATE REQUEST-----\r\n");
     EXPECT_EQ(GetEnvironmentVariableW(L"VELMORA_COMMON_NAME", nullptr, 0), 0u) << "set in the job's own process";
 
     // As the user starts it: from its own folder.
     ASSERT_TRUE(platform::ShellAndWait("cmd.exe /c", "cd /d \"" + platform::utf8FromPath(app_) + "\" && UserSign.bat",
                                        *console_, velmora::testing::sleepThrough));
-    // What the tool was given, one call a line; "@" stands for the working folder.
-    std::string calls = "genrsa | -des3 | -out | @ca.key | 2048\n"
-                        "req | -config | @openssl.cnf | -new | -x509 | -days | 365 | -key | @ca.key | -out | @ca.crt\n"
-                        "genrsa | -des3 | -out | @server.key | 2048\n"
-                        "req | -config | @openssl.cnf | -new | -key | @server.key | -out | @server.csr\n"
-                        "ca | -config | openssl.cnf | -startdate | 261206000000Z | -enddate | 271206235959Z | "
-                        "-cert | ca.crt | -keyfile | ca.key | -in | server.csr | -out | server.crt\n";
+    // What the tool was given, one call a line; "@" stands for the working folder. The refused
+    // request and the one taken are looked at on their presses, the latter again where it is used.
+    const std::string look = "req | -config | @openssl.cnf | -noout | -in | @server.csr\n";
+    std::string calls = look + look
+        + "genrsa | -des3 | -out | @ca.key | 2048\n"
+          "req | -config | @openssl.cnf | -new | -x509 | -days | 366 | -key | @ca.key | -out | @ca.crt\n"
+        + look
+        + "ca | -config | openssl.cnf | -startdate | 261206000000Z | -enddate | 271206235959Z | "
+          "-cert | ca.crt | -keyfile | ca.key | -in | server.csr | -out | server.crt\n";
     const std::string folder = platform::utf8FromPath(app_) + "\\";
     for (auto at = calls.find('@'); at != std::string::npos; at = calls.find('@', at + folder.size()))
         calls.replace(at, 1, folder);
     EXPECT_EQ(contentOf(app_ / "calls.txt"), calls);
 
     job::runSigningFinishedJob(window_, services_);
-    EXPECT_EQ(window_.informations.back(), "SSL 憑證產生完成!");
+    EXPECT_EQ(window_.informations.back(),
+              "SSL 憑證產生完成!\r\n伺服器的私密金鑰仍在產生請求檔的地方, 沒有輸出 server.key 與 privkey.pem。");
+    EXPECT_EQ(contentOf(save_ / "www.example.test" / "server.crt"), "made by ca for DNS:www.example.test");
     EXPECT_EQ(namesIn(save_ / "www.example.test"),
-              (Files {"01.pem", "client.cer", "client.crt", "client.key", "privkey.pem", "server.cer", "server.crt",
-                      "server.csr", "server.key"}));
+              (Files {"01.pem", "client.cer", "client.crt", "client.key", "server.cer", "server.crt", "server.csr"}));
     EXPECT_EQ(namesIn(app_),
               (Files {"UserSign.bat", "ca.db.index", "ca.db.serial", "calls.txt", "openssl.cnf", "openssl.exe"}));
     EXPECT_EQ(contentOf(app_ / "ca.db.index"), "");

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "TestFolder.h"
 #include "platform/Console.h"
 #include "platform/Utf8Path.h"
 
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -25,6 +27,13 @@ struct FakeTool final : platform::Console
     std::size_t failingStep = 0; // 1-based; 0 for none
     bool failureLeavesEmptyFile = false, noConsole = false, throws = false;
     std::function<void()> whileRunning = [] {};
+
+    // The tool's look at a request: it reads a text that starts as one does.
+    static std::optional<int> runHidden(const std::vector<std::string>& argv, const platform::EnvironmentValues&)
+    {
+        return contentOf(platform::pathFromUtf8(argv.back())).starts_with("-----BEGIN CERTIFICATE REQUEST-----") ? 0
+                                                                                                                 : 1;
+    }
 
     std::unique_ptr<platform::RunningCommand> start(std::string_view prefix, std::string_view command,
                                                     const platform::EnvironmentValues& environment) override

@@ -2,7 +2,9 @@
 // real tool does. Each call appends them to "calls.txt" beside the program,
 // one call per line, in UTF-8 and separated by " | ", and leaves what the
 // step must: the "-out" file, naming the Common Name the configuration file
-// would take from the environment, and for "ca" the database update.
+// would take from the environment (for "ca", the subjectAltName), and for "ca"
+// the database update. "req -noout -in <file>" reads a file that starts as a
+// certificate request does, and fails on any other.
 // Called as "wait-for <file>" instead, it is a command that lasts until the
 // test makes the file, and removes it.
 #include "ProgramFolder_win.h"
@@ -64,11 +66,18 @@ int wmain(int argc, wchar_t* argv[])
     for (const auto& arg : args)
         line += (line.empty() ? "" : " | ") + arg;
     std::ofstream(velmora::testing::programFolder() / "calls.txt", std::ios::binary | std::ios::app) << line << '\n';
+    const bool signing = !args.empty() && args.front() == "ca";
     for (std::size_t i = 0; i + 1 < args.size(); ++i)
         if (args[i] == "-out")
             std::ofstream(pathFromUtf8(args[i + 1]), std::ios::binary)
-                << "made by " << args.front() << variable(L"VELMORA_COMMON_NAME");
-    if (!args.empty() && args.front() == "ca")
+                << "made by " << args.front()
+                << variable(signing ? L"VELMORA_SUBJECT_ALT_NAME" : L"VELMORA_COMMON_NAME");
+    if (signing)
         updateDatabase("01");
+    if (args.size() > 2 && args.front() == "req" && args[args.size() - 2] == "-in") {
+        std::string first;
+        std::getline(std::ifstream(pathFromUtf8(args.back())), first);
+        return first.starts_with("-----BEGIN CERTIFICATE REQUEST-----") ? 0 : 1;
+    }
     return 0;
 }
