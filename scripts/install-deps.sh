@@ -1,20 +1,35 @@
 #!/usr/bin/env bash
-# Installs with apt-get what building, running and testing Velmora need and
-# this Debian machine lacks. Installs nothing when everything is there.
+# Installs with apt-get what this Debian machine lacks, and nothing when
+# everything is there. Usage: install-deps.sh run|test
+#   run   what building and running Velmora need
+#   test  that, and what the tests, the package check and the Windows build need
 set -euo pipefail
 
-packages=(
-    build-essential cmake ninja-build clang-format # compiler, build, formatting
-    qt6-base-dev libgtest-dev                      # Qt 6 Widgets and Test, GoogleTest
-    fonts-dejavu-core fonts-wqy-microhei                           # glyphs for the Traditional Chinese captions
-    openssl                                        # the command-line tool the jobs drive
-    xterm                                          # the console window the user answers OpenSSL in
-    xvfb xauth xdotool                             # a virtual X display for the window and console tests
-    g++-mingw-w64-x86-64-posix googletest          # the Windows cross build and its tests
-    wine wine64 locales                            # runs the Windows tests, also as in Traditional Chinese
-    librsvg2-bin                                   # draws the menu icons from the scalable one
-    lintian desktop-file-utils appstream           # checks the Debian package, its menu entry and metainfo
+run_packages=(
+    build-essential cmake ninja-build         # compiler and build
+    qt6-base-dev                              # Qt 6 Widgets
+    fonts-dejavu-core fonts-wqy-microhei      # glyphs for the Traditional Chinese captions
+    openssl                                   # the command-line tool the jobs drive
+    xterm                                     # the console window the user answers OpenSSL in
 )
+test_packages=(
+    clang-format-14 libgtest-dev              # the format check (one version: see CMakeLists.txt), GoogleTest
+    clang                                     # the fuzz target, built with libFuzzer
+    xvfb xauth xdotool                        # a virtual X display for the window and console tests
+    g++-mingw-w64-x86-64-posix googletest     # the Windows cross build and its tests
+    wine wine64 locales                       # runs the Windows tests, also as in Traditional Chinese
+    librsvg2-bin                              # draws the menu icons from the scalable one
+    lintian desktop-file-utils appstream      # checks the Debian package, its menu entry and metainfo
+)
+
+case "${1:-}" in
+run) packages=("${run_packages[@]}") ;;
+test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
 for package in "${packages[@]}"; do
