@@ -22,9 +22,10 @@ bool namesEntry(const std::string& entry, const std::string& name, bool ignoreCa
 std::vector<std::string> environmentWith(std::vector<std::string> entries, const EnvironmentValues& values,
                                          bool namesIgnoreCase)
 {
-    for (const auto& [name, value] : values) {
+    for (const auto& value : values) {
+        const std::string& name = value.first;
         std::erase_if(entries, [&](const std::string& entry) { return namesEntry(entry, name, namesIgnoreCase); });
-        entries.push_back(name + "=" + value);
+        entries.push_back(name + "=" + value.second);
     }
     return entries;
 }
