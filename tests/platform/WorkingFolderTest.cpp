@@ -33,6 +33,10 @@ protected:
         });
     }
 
+    // Each case arranges the folders afresh; the folder chosen and its problem.
+    void expectChosen(
+        const std::vector<std::tuple<const char*, std::function<void()>, std::filesystem::path, FolderProblem>>& cases);
+
     const ShippedFiles files {"openssl", "openssl.cnf", {"ca.db.index", "ca.db.serial"}};
     velmora::testing::TestFolder root {"working-folder"};
     const fs::path program = root.path() / "usr lib velmora", tool = root.path() / "system-openssl";
@@ -84,32 +88,21 @@ TEST_F(WorkingFolderTest, AReadOnlyProgramFolderGivesAPrivateUserFolderThatKeeps
     EXPECT_EQ(fs::read_symlink(user / "openssl.cnf"), program / "openssl.cnf");
 }
 
-TEST_F(WorkingFolderTest, AFolderAnotherAccountCouldChangeIsNamedWithTheReasonAndNotUsed)
+// A folder with the mode, and the owner and group unless left at -1.
+std::function<void()> folder(const fs::path& path, int mode, uid_t owner = -1, gid_t group = -1)
 {
-    // A folder with the mode, and the owner and group unless left at -1.
-    const auto folder = [](const fs::path& path, int mode, uid_t owner = -1, gid_t group = -1) {
-        return [=] {
-            fs::create_directories(path);
-            fs::permissions(path, fs::perms(mode));
-            EXPECT_EQ(chown(path.c_str(), owner, group), 0);
-        };
+    return [=] {
+        fs::create_directories(path);
+        fs::permissions(path, fs::perms(mode));
+        EXPECT_EQ(chown(path.c_str(), owner, group), 0);
     };
-    // Only root can give a folder away, and root's group is root's alone.
-    const bool asRoot = geteuid() == 0;
-    const std::tuple<bool, const char*, std::function<void()>, fs::path, FolderProblem> cases[] = {
-        {true, "program's open to others", folder(program, 0757), program, FolderProblem::OthersMayWrite},
-        {asRoot, "program's open to root's own group", folder(program, 0775, -1, 0), user, FolderProblem::None},
-        {asRoot, "program's another's", folder(program, 0755, 65534), program, FolderProblem::OwnedByAnother},
-        {true, "user's open to all", folder(user, 0777), user, FolderProblem::OthersMayWrite},
-        {asRoot, "user's open to another group", folder(user, 0770, -1, 65534), user, FolderProblem::OthersMayWrite},
-        {asRoot, "user's in another group closed to it", folder(user, 0750, -1, 65534), user, FolderProblem::None},
-        {asRoot, "user's another's", folder(user, 0700, 65534), user, FolderProblem::OwnedByAnother},
-        {true, "user's a link", [&] { fs::create_symlink(root.path(), user); }, user, FolderProblem::IsALink},
-        {true, "user's a file", [&] { std::ofstream {user}; }, user, FolderProblem::NotAFolder},
-    };
-    for (const auto& [runs, label, arrange, path, problem] : cases) {
-        if (!runs)
-            continue;
+}
+
+using FolderCase = std::tuple<const char*, std::function<void()>, fs::path, FolderProblem>;
+
+void WorkingFolderTest::expectChosen(const std::vector<FolderCase>& cases)
+{
+    for (const auto& [label, arrange, path, problem] : cases) {
         SCOPED_TRACE(label);
         folder(program, 0755, geteuid(), getegid())();
         fs::remove_all(data);
@@ -121,6 +114,29 @@ TEST_F(WorkingFolderTest, AFolderAnotherAccountCouldChangeIsNamedWithTheReasonAn
         // Nothing goes into a folder that is not used, nor where its link leads.
         EXPECT_EQ(fs::is_symlink(user / "openssl"), chosen.usable());
     }
+}
+
+TEST_F(WorkingFolderTest, AFolderAnotherAccountCouldChangeIsNamedWithTheReasonAndNotUsed)
+{
+    expectChosen({
+        {"program's open to others", folder(program, 0757), program, FolderProblem::OthersMayWrite},
+        {"user's open to all", folder(user, 0777), user, FolderProblem::OthersMayWrite},
+        {"user's a link", [&] { fs::create_symlink(root.path(), user); }, user, FolderProblem::IsALink},
+        {"user's a file", [&] { std::ofstream {user}; }, user, FolderProblem::NotAFolder},
+    });
+}
+
+TEST_F(WorkingFolderTest, AFolderOfAnotherAccountOrGroupIsUsedOnlyWhereNoneOfThemCanWriteIt)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can give a folder to another account or group";
+    expectChosen({
+        {"program's open to root's own group", folder(program, 0775, -1, 0), user, FolderProblem::None},
+        {"program's another's", folder(program, 0755, 65534), program, FolderProblem::OwnedByAnother},
+        {"user's open to another group", folder(user, 0770, -1, 65534), user, FolderProblem::OthersMayWrite},
+        {"user's in another group closed to it", folder(user, 0750, -1, 65534), user, FolderProblem::None},
+        {"user's another's", folder(user, 0700, 65534), user, FolderProblem::OwnedByAnother},
+    });
 }
 
 } // namespace
