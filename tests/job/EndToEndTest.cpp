@@ -120,7 +120,12 @@ protected:
         fs::create_symlink(VELMORA_TEST_OPENSSL, app_ / "openssl");
     }
     fs::path output() const { return save_ / "www.example.test:8443"; }
-    job::JobServices services() { return {app_.string(), console_, support::sleepThrough, 3ms}; }
+    // Each press waits a minute at most, and then names the step it was at.
+    job::JobServices services(const FakeJobWindow& window)
+    {
+        return {app_.string(), console_, support::cappedIdleWait([&] { return "the step \"" + window.status + "\""; }),
+                3ms};
+    }
     WindowInputs serverSet(sys_days start, bool autoRequest, const std::string& pasted = {}) const
     {
         return {.startDate = maskedDate(start),
@@ -137,16 +142,16 @@ protected:
     std::pair<sys_seconds, sys_seconds> makeSignedSet(FakeJobWindow& window)
     {
         const auto before = floor<seconds>(system_clock::now());
-        job::runGenerateJob(window, services());
+        job::runGenerateJob(window, services(window));
         const auto after = floor<seconds>(system_clock::now());
         EXPECT_EQ(window.warnings, std::vector<std::string> {});
         const fs::path elsewhere = root_.path() / "elsewhere";
         fs::create_directories(elsewhere);
         EXPECT_TRUE(platform::ShellAndWait("cmd.exe /c",
                                            "cd " + quoted(elsewhere) + " && " + quoted(app_ / "UserSign.sh"), console_,
-                                           support::sleepThrough));
+                                           support::cappedIdleWait([] { return "the signing script"; })));
         EXPECT_EQ(namesIn(elsewhere), Names {});
-        job::runSigningFinishedJob(window, services());
+        job::runSigningFinishedJob(window, services(window));
         EXPECT_EQ(window.warnings, std::vector<std::string> {});
         return {before, after};
     }
@@ -225,7 +230,7 @@ TEST_F(EndToEnd, APastedRequestIsSignedForTheSiteAloneWithItsOwnKeyWhichStaysWhe
 
     // Refused by the tool before any step.
     FakeJobWindow refused(serverSet(start, false, "-----BEGIN CERTIFICATE REQUEST-----\nMIIB"));
-    job::runGenerateJob(refused, services());
+    job::runGenerateJob(refused, services(refused));
     EXPECT_EQ(refused.warnings, std::vector<std::string> {"伺服器憑證請求檔 不是正確的憑證請求檔!"});
     EXPECT_FALSE(fs::exists(app_ / "ca.key"));
 

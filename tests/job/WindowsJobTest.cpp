@@ -32,8 +32,13 @@ TEST(WindowsRunner, WaitsForTheSystemsInterpreterInANewConsoleUntilTheCommandHas
     const velmora::testing::TestFolder folder {"runner"};
     const fs::path release = folder.path() / "release";
     const auto console = platform::makeSystemConsole();
-    // The search order would find this one first; it leaves calls.txt beside itself.
-    fs::copy_file(helpers / "stand_in_openssl.exe", helpers / "cmd.exe");
+    // The search order would find this one first; it leaves calls.txt beside
+    // itself. Both go however the test ends, or every later run would fail.
+    fs::copy_file(helpers / "stand_in_openssl.exe", helpers / "cmd.exe", fs::copy_options::overwrite_existing);
+    const std::shared_ptr<void> removePlanted(nullptr, [](void*) {
+        for (const char* name : {"cmd.exe", "calls.txt"})
+            fs::remove(helpers / name);
+    });
     const std::string waiting = '"' + platform::utf8FromPath(helpers / "stand_in_openssl.exe") + "\" wait-for "
         + platform::utf8FromPath(release);
     // Wine's cmd.exe passes on none of the helper's exit codes: the
@@ -53,8 +58,6 @@ TEST(WindowsRunner, WaitsForTheSystemsInterpreterInANewConsoleUntilTheCommandHas
         EXPECT_FALSE(fs::exists(release)) << "returned before the helper took the release";
     }
     EXPECT_FALSE(fs::exists(helpers / "calls.txt")) << "the planted cmd.exe ran";
-    fs::remove(helpers / "cmd.exe");
-    fs::remove(helpers / "calls.txt");
     EXPECT_FALSE(platform::ShellAndWait("no-such-interpreter.exe /c", "exit 0", *console, [](auto) {}));
 }
 
@@ -78,7 +81,7 @@ protected:
     const std::unique_ptr<platform::Console> console_ = platform::makeSystemConsole();
     job::JobServices services_ {.workingFolder = platform::utf8FromPath(app_),
                                 .console = *console_,
-                                .dispatch = velmora::testing::sleepThrough,
+                                .dispatch = velmora::testing::cappedIdleWait([this] { return window_.status; }),
                                 .pauseLength = std::chrono::milliseconds::zero(),
                                 // Noon of the start date.
                                 .now = [] { return std::chrono::sys_days {std::chrono::year {2026} / 12 / 6} + 12h; }};
@@ -105,7 +108,7 @@ TEST_P(WindowsJob, StepsScriptExportAndRestoreRunThroughCmdExe)
 
     // As the user starts it: from its own folder.
     ASSERT_TRUE(platform::ShellAndWait("cmd.exe /c", "cd /d \"" + platform::utf8FromPath(app_) + "\" && UserSign.bat",
-                                       *console_, velmora::testing::sleepThrough));
+                                       *console_, velmora::testing::cappedIdleWait([] { return "UserSign.bat"; })));
     // What the tool was given, one call a line; "@" stands for the working folder. The refused
     // request and the one taken are looked at on their presses, the latter again where it is used.
     const std::string look = "req | -config | @openssl.cnf | -noout | -in | @server.csr\n";

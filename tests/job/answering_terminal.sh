@@ -10,4 +10,5 @@ case "$2" in
 *) answers= ;;
 esac
 shift 3
-printf %b "$answers" | setsid -w "$@"
+# A tool still at a prompt after a minute was given an answer it did not expect: it ends, and the step with it.
+printf %b "$answers" | timeout 60 setsid -w "$@"
