@@ -1,17 +1,43 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds Velmora with AddressSanitizer and
-# UndefinedBehaviorSanitizer, checks the formatting and runs every test; then
-# builds the job and platform code with their tests as Windows programs and
-# runs those under Wine. GUI tests use Qt's offscreen platform; the window and
-# console tests start their own virtual X display.
+# UndefinedBehaviorSanitizer and warnings as errors, checks the formatting
+# and runs every test; fuzzes the job's input functions for half a minute;
+# checks the Debian package; then builds the job and platform code with their
+# tests as Windows programs and runs those under Wine. GUI tests use Qt's
+# offscreen platform; the window and console tests start their own virtual X
+# display. With CI=true a test that skips itself fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/install-deps.sh
-cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON
+scripts/install-deps.sh test
+
+# ctest, and under CI no test may have been skipped.
+run_tests() {
+    local log
+    log=$(mktemp)
+    ctest --test-dir "$1" --output-on-failure | tee "$log"
+    if [ "${CI:-}" = true ] && grep -q '(Skipped)' "$log"; then
+        echo "test.sh: tests were skipped; under CI every test must run" >&2
+        rm -f "$log"
+        exit 1
+    fi
+    rm -f "$log"
+}
+
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELMORA_SANITIZE=ON -DVELMORA_WERROR=ON
 cmake --build build-test
 cmake --build build-test --target check-format
-ctest --test-dir build-test --output-on-failure
+run_tests build-test
+
+# A crash or a broken property fails the run and leaves its input in build-fuzz/crashes.
+cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ -DVELMORA_FUZZ=ON \
+    -DVELMORA_WERROR=ON -DVELMORA_BUILD_APP=OFF -DVELMORA_BUILD_TESTS=OFF
+cmake --build build-fuzz --target fuzz_job_inputs
+mkdir -p build-fuzz/corpus build-fuzz/crashes
+build-fuzz/tests/fuzz/fuzz_job_inputs -max_total_time=30 -print_final_stats=1 \
+    -artifact_prefix=build-fuzz/crashes/ build-fuzz/corpus tests/fuzz/corpus
+
 scripts/check-package.sh build-package
-cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DVELMORA_BUILD_APP=OFF
+cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DVELMORA_BUILD_APP=OFF \
+    -DVELMORA_WERROR=ON
 cmake --build build-windows
-ctest --test-dir build-windows --output-on-failure
+run_tests build-windows

@@ -93,6 +93,13 @@ class FrmMainTest : public QObject
 {
     Q_OBJECT
 
+public slots:
+    // Where the maker's label sends the system's browser.
+    void openUrl(const QUrl& url) { opened = url; }
+
+private:
+    QUrl opened;
+
 private slots:
     // Captions, places, fonts and colours at once. VELMORA_UPDATE_GOLDEN=1 writes the reference instead.
     void looksAsDrawn()
@@ -174,6 +181,10 @@ private slots:
             QTest::mouseDClick(u.edit("txt_SavePath"), Qt::LeftButton);
             QCOMPARE(u.edit("txt_SavePath")->text(), expected);
         }
+        QDesktopServices::setUrlHandler("https", this, "openUrl");
+        u.click("lab_Quorvane");
+        QDesktopServices::unsetUrlHandler("https");
+        QCOMPARE(opened, QUrl("https://www.quorvane.example/"));
         auto* e = u.get<MaskedDateEdit>("meb_StartDate");
         QVERIFY(!e->setMaskedText("2026/12/0x"));
         for (const bool byTab : {true, false}) {
@@ -184,7 +195,7 @@ private slots:
             else
                 QTest::mouseClick(e, Qt::LeftButton, {}, {e->width() - 2, 5});
             QTRY_VERIFY(e->hasFocus());
-            QTest::keyClicks(e, "20x261205999");
+            QTest::keyClicks(e, "x20x261205999"); // a letter in no place, the first included
             QCOMPARE(e->maskedText(), "2026/12/05");
         }
         // What the picker writes for a folder, with each system's separator.

@@ -59,7 +59,14 @@ struct Job
     FakeJobWindow window;
     velmora::testing::FakeTool tool;
     std::function<void()> onDispatch = [] {};
-    job::JobServices services {platform::utf8FromPath(app), tool, [this](auto) { onDispatch(); },
+    // The steps run by the time of each dispatch of pending events alone.
+    std::vector<std::size_t> stepsAtPendingDispatch;
+    job::JobServices services {platform::utf8FromPath(app), tool,
+                               [this](std::chrono::milliseconds longest) {
+                                   if (longest == longest.zero())
+                                       stepsAtPendingDispatch.push_back(tool.started.size());
+                                   onDispatch();
+                               },
                                std::chrono::milliseconds(1)};
 };
 
@@ -276,6 +283,8 @@ TEST(CertificateJob, AClientOnlyRunTellsTheToolTheCaNameThatFitsAndUtf8OnlyWhere
         j.services.codePage = {"ANSI_X3.4-1968", 20127};
         j.generate();
         ASSERT_EQ(j.tool.started.size(), 2u);
+        // The runner's, then the job's own once each step has ended.
+        EXPECT_EQ(j.stepsAtPendingDispatch, (std::vector<std::size_t> {1, 1, 2, 2}));
         EXPECT_EQ(j.tool.started[1].second["VELMORA_COMMON_NAME"], caName);
         for (auto& [line, environment] : j.tool.started)
             EXPECT_EQ(environment.count("OPENSSL_WIN32_UTF8"), utf8 ? 1u : 0u);

@@ -26,6 +26,7 @@ TEST(CommandLines, ArgumentsTheInterpreterWouldSplitOrReadAreQuoted)
         {"it's $HOME", Shell::Posix, R"('it'\''s $HOME')"},
         {"`id`", Shell::Posix, "'`id`'"},
         {"/srv/證書", Shell::Posix, "/srv/證書"}, // letters of any script are plain
+        {"\x80", Shell::Posix, "\x80"},
         {"a\"b|c", Shell::Cmd, "\"a\"\"b|c\""},
         {"%PATH%", Shell::Cmd, "\"%PATH%\""},
         {"D:\\證書\\x", Shell::Cmd, "D:\\證書\\x"},
