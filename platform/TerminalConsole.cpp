@@ -1,8 +1,26 @@
 #include "platform/TerminalConsole.h"
 
+#include "platform/FolderTrust.h"
 #include "platform/PosixProcess.h"
 
+#include <cstdlib>
+#include <unistd.h>
+
 namespace velmora::platform {
+
+namespace {
+
+// PATH, or the system's own search path where none is set.
+std::string searchPath()
+{
+    if (const char* path = std::getenv("PATH"))
+        return path;
+    std::string path(confstr(_CS_PATH, nullptr, 0), '\0');
+    confstr(_CS_PATH, path.data(), path.size());
+    return path.c_str();
+}
+
+} // namespace
 
 TerminalConsole::TerminalConsole(std::vector<TerminalEmulator> candidates)
     : candidates_(std::move(candidates))
@@ -19,7 +37,15 @@ std::unique_ptr<RunningCommand> TerminalConsole::start(std::string_view prefix, 
     for (const auto& argument : commandArgv)
         title += (title.empty() ? "" : " ") + argument;
     // A terminal that is missing or cannot be run fails to spawn: try the next.
-    for (const auto& terminal : candidates_) {
+    for (auto terminal : candidates_) {
+        if (terminal.program.find('/') == std::string::npos) {
+            // Found by PATH, a program another account put in the current
+            // folder or a folder it can write would get the pass phrases.
+            const auto found = findTrustedProgram(terminal.program, searchPath());
+            if (!found)
+                continue;
+            terminal.program = *found;
+        }
         if (const auto pid = spawnProcess(terminalArgv(terminal, title, commandArgv), environment))
             return std::make_unique<PosixProcess>(*pid);
     }

@@ -15,6 +15,7 @@ enum class FolderProblem {
     IsALink, // what it leads to can be swapped
     OwnedByAnother, // an account other than the user's (or, for the program's own, root's)
     OthersMayWrite, // the other write bit, or a group's that is not the user's private one
+    Replaced, // another stands under its name since the press
 };
 
 // The folder a job keeps the tool's files and its working files in, and
@@ -33,7 +34,8 @@ FolderProblem folderProblem(const std::string& folder, bool rootMayOwn);
 // The same for a file in the user's folder, which the user or root may own.
 FolderProblem fileProblem(const std::string& file);
 // Makes the folder with room for its owner alone, by one mkdir with that
-// mode; true also when something of that name is there already.
+// mode; true also when something of that name is there already. (On Windows
+// the folder takes the access list of the one above it.)
 bool makePrivateFolder(const std::string& folder);
 
 // Whether files can really be made in the folder: the system's permission
