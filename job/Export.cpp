@@ -2,9 +2,12 @@
 
 #include "job/FolderFiles.h"
 #include "job/ToolFiles.h"
+#include "platform/TextFile.h"
 
 #include <algorithm>
 #include <array>
+#include <fstream>
+#include <iterator>
 
 namespace velmora::job {
 
@@ -18,25 +21,20 @@ bool isPrivateKey(std::string_view target)
     return std::find(privateKeys.begin(), privateKeys.end(), target) != privateKeys.end();
 }
 
+// The copy replaces the target in one step: a full disk or any other failure
+// leaves an older target whole, never half a key.
 bool copyRow(const fs::path& workingFolder, const fs::path& outputFolder, const ExportRow& row)
 {
     const auto source = findFile(workingFolder, row.source);
     if (!source)
         return false;
-    const fs::path target = outputFolder / pathFromUtf8(row.target);
-    std::error_code error;
-    // An older target goes first. The new file then takes the source's
-    // permissions, so a key is never readable through an older file's looser
-    // ones, not even until the change below; and the Windows build's library
-    // cannot copy over an existing file (it takes any two for the same one).
-    if (fs::is_directory(target, error))
+    std::ifstream file(*source, std::ios::binary);
+    if (!file)
         return false;
-    fs::remove(target, error);
-    if (error || !fs::copy_file(*source, target, error))
-        return false;
-    if (isPrivateKey(row.target))
-        fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write, fs::perm_options::replace, error);
-    return !error;
+    const std::string bytes {std::istreambuf_iterator<char> {file}, {}};
+    return platform::replaceFileWith(platform::utf8FromPath(outputFolder / pathFromUtf8(row.target)), bytes,
+                                     isPrivateKey(row.target) ? platform::Readers::OwnerAlone
+                                                              : platform::Readers::Anyone);
 }
 
 } // namespace

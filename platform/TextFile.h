@@ -32,10 +32,16 @@ enum class LineEnd { CrLf, Lf };
 bool writeTextLines(const std::string& path, const std::vector<std::string>& utf8Lines,
                     const CodePage& codePage = systemCodePage(), LineEnd lineEnd = LineEnd::CrLf);
 
+// Who may read a file written: anyone, as a file the user made with an
+// editor; or its owner alone, as a private key.
+enum class Readers { Anyone, OwnerAlone };
+
 // Puts the bytes at the path (UTF-8) in one step. They are written first to
-// a temporary of a random name, created exclusively in the same folder, which
-// is then renamed over whatever stands at the path: a link planted there is
-// replaced, never written through. No temporary stays when anything fails.
-bool replaceFileWith(const std::string& path, std::string_view bytes);
+// a temporary of a random name, created exclusively in the same folder, given
+// its readers and flushed to disk, which is then renamed over whatever stands
+// at the path: a link planted there is replaced, never written through, and
+// an older file stays whole until the new one is complete. No temporary
+// stays when anything fails.
+bool replaceFileWith(const std::string& path, std::string_view bytes, Readers readers = Readers::Anyone);
 
 } // namespace velmora::platform

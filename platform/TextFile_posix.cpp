@@ -72,7 +72,7 @@ bool writeAll(int file, std::string_view bytes)
 
 } // namespace
 
-bool replaceFileWith(const std::string& path, std::string_view bytes)
+bool replaceFileWith(const std::string& path, std::string_view bytes, Readers readers)
 {
     const auto slash = path.rfind('/');
     std::string temporary
@@ -80,9 +80,9 @@ bool replaceFileWith(const std::string& path, std::string_view bytes)
     const int file = mkstemp(temporary.data());
     if (file < 0)
         return false;
-    // The text files are scripts, requests and notices, not secrets: readable
-    // as a file the user made with an editor would be.
-    bool written = writeAll(file, bytes) && fchmod(file, 0644) == 0;
+    // Set on the open file: a name can be swapped, the file cannot.
+    bool written
+        = fchmod(file, readers == Readers::OwnerAlone ? 0600 : 0644) == 0 && writeAll(file, bytes) && fsync(file) == 0;
     written = close(file) == 0 && written;
     if (written && std::rename(temporary.c_str(), path.c_str()) == 0)
         return true;

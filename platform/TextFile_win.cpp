@@ -28,7 +28,8 @@ std::optional<std::string> encodeText(std::string_view utf8, const CodePage& cod
     return encoded;
 }
 
-bool replaceFileWith(const std::string& path, std::string_view bytes)
+// Who may read the file is the folder's access list's to say here.
+bool replaceFileWith(const std::string& path, std::string_view bytes, Readers)
 {
     const auto cut = path.find_last_of("\\/");
     const std::string folder = cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
@@ -45,7 +46,7 @@ bool replaceFileWith(const std::string& path, std::string_view bytes)
         }
         DWORD written = 0;
         bool complete = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr)
-            && written == bytes.size();
+            && written == bytes.size() && FlushFileBuffers(file);
         complete = CloseHandle(file) && complete;
         if (complete && MoveFileExW(temporary.c_str(), toUtf16(path).c_str(), MOVEFILE_REPLACE_EXISTING))
             return true;

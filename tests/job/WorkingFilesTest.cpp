@@ -2,8 +2,12 @@
 #include "job/CleanUp.h"
 #include "job/Export.h"
 
+#include <csignal>
 #include <fstream>
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 using namespace velmora::job;
 namespace fs = std::filesystem;
@@ -57,6 +61,27 @@ TEST_F(WorkingFiles, AFileWhoseCopyFailedStaysAndIsReported)
     cleanUpClientOnly(app, clientOnly.sourcesToKeep);
     EXPECT_TRUE(namesIn(app).empty());
 }
+
+#ifndef _WIN32
+// A disk that fills up midway: the file-size limit makes each write past its
+// size fail as a full disk does.
+TEST_F(WorkingFiles, AnExportThatCannotBeWrittenWholeLeavesTheOlderFilesWhole)
+{
+    put(app, {"ca.key", "ca.crt"});
+    std::ofstream(app / "ca.key") << std::string(16211, 'k');
+    put(out, {"client.key", "client.crt"});
+    rlimit before {};
+    getrlimit(RLIMIT_FSIZE, &before);
+    const rlimit small {8192, before.rlim_max};
+    signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &small);
+    const auto outcome = exportFiles(app, out, clientOnlyRows());
+    setrlimit(RLIMIT_FSIZE, &before);
+    EXPECT_EQ(outcome.missingTargets, std::vector<std::string> {"client.key"});
+    EXPECT_EQ(contentOf(out / "client.key"), "content of client.key");
+    EXPECT_EQ(namesIn(out), (Names {"client.cer", "client.crt", "client.key"})) << "no temporary stays";
+}
+#endif
 
 TEST_F(WorkingFiles, TheDatabaseIsReplacedOnlyByABackupThatExists)
 {
