@@ -61,11 +61,20 @@ Outcome makeServerFiles(const Press& press, std::string_view prefix, const SiteH
     return std::nullopt;
 }
 
+void stopBusy(const Press& press, BusyWindow& busy, const Stop& stop)
+{
+    busy.release();
+    press.window.setStatusText({});
+    showStop(press.window, stop);
+}
+
 void exportClientOnly(const Press& press, BusyWindow& busy, const std::string& outputFolder)
 {
     press.window.setStatusText(messages::exportStatus(outputFolder));
     press.pause();
     const auto rows = clientOnlyRows();
+    if (auto stop = workingFolderProblem(press))
+        return stopBusy(press, busy, *stop);
     // The kind may have been switched during the pause.
     if (!press.window.clientOnlySelected())
         return finishExport(press, busy, nothingExported(rows), outputFolder);
@@ -80,13 +89,6 @@ void handOff(const Press& press, BusyWindow& busy)
     const std::string script = press.pathOf(press.form.signingScript);
     press.window.setStatusText(messages::runScriptStatus(script));
     press.window.showInformation(messages::handOff(script));
-}
-
-void stopBusy(const Press& press, BusyWindow& busy, const Stop& stop)
-{
-    busy.release();
-    press.window.setStatusText({});
-    showStop(press.window, stop);
 }
 
 void generate(const Press& press)

@@ -27,6 +27,16 @@ std::string folderUnusable(std::string_view folder, std::string_view reason)
     return join({"無法使用工作資料夾 ", folder, reason.empty() ? "" : ", ", reason, "!"});
 }
 
+std::string outputFolderUnusable(std::string_view folder, std::string_view reason)
+{
+    return join({"無法使用存放資料夾 ", folder, ", ", reason, "!"});
+}
+
+std::string toolFileUnusable(std::string_view path, std::string_view reason)
+{
+    return join({"無法使用 ", path, ", ", reason, "!"});
+}
+
 std::string toolMissing(std::string_view path)
 {
     return join({"找不到 ", path, ", 無法產生憑證!"});

@@ -31,7 +31,11 @@ inline constexpr std::string_view folderIsALink = "它是一個連結";
 inline constexpr std::string_view folderOwnedByAnother = "它屬於其他帳號";
 inline constexpr std::string_view folderOthersMayWrite = "其他帳號可以修改它";
 inline constexpr std::string_view folderNameRewritten = "命令視窗會改寫名稱中的 %";
+inline constexpr std::string_view folderReplaced = "它已被更換";
 std::string folderUnusable(std::string_view folder, std::string_view reason);
+// The output folder and the tool's files, on the same grounds.
+std::string outputFolderUnusable(std::string_view folder, std::string_view reason);
+std::string toolFileUnusable(std::string_view path, std::string_view reason);
 std::string toolMissing(std::string_view path);
 
 // The steps.

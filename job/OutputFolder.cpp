@@ -1,6 +1,7 @@
 #include "job/OutputFolder.h"
 
 #include "job/FolderFiles.h"
+#include "platform/WorkingFolder.h"
 
 #include <filesystem>
 #include <system_error>
@@ -12,8 +13,10 @@ bool ensureOutputFolder(const std::string& path)
     namespace fs = std::filesystem;
     const fs::path folder = pathFromUtf8(path);
     std::error_code error;
-    if (!fs::exists(folder, error))
-        fs::create_directory(folder, error);
+    // For the user alone from the start: a folder made open and closed after
+    // could be entered, or a link swapped in, in between.
+    if (!fs::exists(fs::symlink_status(folder, error)))
+        platform::makePrivateFolder(path);
     return fs::is_directory(folder, error);
 }
 

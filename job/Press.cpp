@@ -12,6 +12,7 @@ Press::Press(JobWindow& window, const JobServices& services)
     , form(thisSystemForm())
     , commands {form, services.workingFolder}
     , workingFolder(pathFromUtf8(services.workingFolder))
+    , workingFolderIdentity(platform::folderIdentity(services.workingFolder))
 {
 }
 

@@ -2,6 +2,7 @@
 
 #include "job/CertificateJob.h"
 #include "job/CommandLines.h"
+#include "platform/FolderTrust.h"
 
 #include <filesystem>
 #include <functional>
@@ -32,6 +33,9 @@ struct Press
     const SystemForm& form;
     const ToolCommands commands;
     const std::filesystem::path workingFolder;
+    // What the working folder was at the press: one put in its place later
+    // is not used.
+    const std::optional<platform::FolderIdentity> workingFolderIdentity;
 
     std::string pathOf(std::string_view fileName) const { return commands.pathOf(fileName); }
     // The pause between two steps, with the window handling its events.

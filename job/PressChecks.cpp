@@ -9,46 +9,81 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Why the working folder cannot be used, empty when no reason is known;
-// nothing when it can.
-std::optional<std::string_view> folderProblemText(const Press& press)
+std::string_view reasonText(platform::FolderProblem problem)
 {
     using enum platform::FolderProblem;
-    switch (press.services.workingFolderProblem) {
-    case None: break;
-    case CannotPrepare: return "";
+    switch (problem) {
+    case None:
+    case CannotPrepare: break;
     case NotAFolder: return messages::folderNotAFolder;
     case IsALink: return messages::folderIsALink;
     case OwnedByAnother: return messages::folderOwnedByAnother;
     case OthersMayWrite: return messages::folderOthersMayWrite;
+    case Replaced: return messages::folderReplaced;
     }
-    // cmd.exe expands %NAME% even inside quotes: the tool would be given
-    // another folder's files.
-    if (press.form.shell == Shell::Cmd && press.services.workingFolder.find('%') != std::string::npos)
-        return messages::folderNameRewritten;
-    return std::nullopt;
+    return "";
 }
 
-Outcome workingFolderProblem(const Press& press)
+// The reason, naming the folder above or the file behind where that is at fault.
+std::string reasonFor(const platform::TrustProblem& problem, std::string_view path)
 {
-    if (const auto reason = folderProblemText(press))
-        return Stop {messages::folderUnusable(press.services.workingFolder, *reason), {}};
-    return std::nullopt;
+    const std::string_view reason = reasonText(problem.problem);
+    if (problem.at.empty() || problem.at == path || reason.empty())
+        return std::string(reason);
+    return problem.at + " " + std::string(reason);
 }
 
 Outcome outputFolderProblem(const Press& press, const std::string& outputFolder)
 {
     std::error_code error;
-    if (!fs::equivalent(pathFromUtf8(outputFolder), press.workingFolder, error))
-        return std::nullopt;
-    return Stop {std::string(messages::outputIsWorkingFolder), InputControl::SavePath};
+    if (fs::equivalent(pathFromUtf8(outputFolder), press.workingFolder, error))
+        return Stop {std::string(messages::outputIsWorkingFolder), InputControl::SavePath};
+    if (const auto problem = platform::folderTrustProblem(outputFolder, false))
+        return Stop {messages::outputFolderUnusable(outputFolder, reasonFor(problem, outputFolder)),
+                     InputControl::SavePath};
+    return std::nullopt;
+}
+
+// The tool's files that are there: a file another account may change would
+// run its code, or sign with its database, in the user's name.
+Outcome untrustedToolFile(const Press& press)
+{
+    for (const auto name :
+         {press.form.toolFile, toolFiles::configuration, toolFiles::databaseIndex, toolFiles::databaseSerial}) {
+        const std::string path = press.pathOf(name);
+        std::error_code error;
+        if (!fs::exists(fs::symlink_status(pathFromUtf8(path), error)))
+            continue;
+        if (const auto problem = platform::fileTrustProblem(path))
+            return Stop {messages::toolFileUnusable(path, reasonFor(problem, path)), {}};
+    }
+    return std::nullopt;
 }
 
 } // namespace
 
+Outcome workingFolderProblem(const Press& press)
+{
+    const std::string& folder = press.services.workingFolder;
+    platform::TrustProblem problem {press.services.workingFolderProblem, folder};
+    if (!problem)
+        problem = platform::folderTrustProblem(folder, true);
+    if (!problem && platform::folderIdentity(folder) != press.workingFolderIdentity)
+        problem = {platform::FolderProblem::Replaced, folder};
+    if (problem)
+        return Stop {messages::folderUnusable(folder, reasonFor(problem, folder)), {}};
+    // cmd.exe expands %NAME% even inside quotes: the tool would be given
+    // another folder's files.
+    if (press.form.shell == Shell::Cmd && folder.find('%') != std::string::npos)
+        return Stop {messages::folderUnusable(folder, messages::folderNameRewritten), {}};
+    return std::nullopt;
+}
+
 std::optional<CheckedTarget> checkedTarget(const Press& press, WindowChecks windowChecks)
 {
     Outcome stop = workingFolderProblem(press);
+    if (!stop)
+        stop = untrustedToolFile(press);
     std::optional<CheckedTarget> target;
     if (!stop) {
         target = windowChecks(press.window, press.form.separator);

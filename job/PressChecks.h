@@ -18,4 +18,8 @@ std::optional<CheckedTarget> checkedTarget(const Press& press, WindowChecks wind
 // The tool or its configuration is not in the working folder.
 Outcome toolFileProblem(const Press& press);
 
+// The working folder cannot be trusted, or another stands in its place since
+// the press: checked at the press, and again before each step and export.
+Outcome workingFolderProblem(const Press& press);
+
 } // namespace velmora::job

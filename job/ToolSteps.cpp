@@ -3,6 +3,7 @@
 #include "job/FolderFiles.h"
 #include "job/KeyLength.h"
 #include "job/Messages.h"
+#include "job/PressChecks.h"
 #include "job/SigningScript.h"
 #include "platform/ShellAndWait.h"
 
@@ -45,6 +46,8 @@ Outcome runStep(const Press& press, std::string_view prefix, std::string_view st
                 std::string_view producedFile, const platform::EnvironmentValues& environment)
 {
     press.window.setStatusText(std::string(status));
+    if (auto stop = workingFolderProblem(press))
+        return stop;
     if (!removeFile(press.workingFolder, producedFile))
         return failedToProduce(producedFile);
     const auto& services = press.services;

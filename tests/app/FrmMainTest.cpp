@@ -173,6 +173,9 @@ private slots:
             u.click("opt_Type", index);
             QCOMPARE(u.inputs().mid(5, 4).join(' '), QString("request  %1 %2").arg(index).arg(index + 2));
         }
+        u.get("txt_SrvReq")->setFocus();
+        QTest::keyClick(u.get("txt_SrvReq"), Qt::Key_Tab); // moves on: a pasted request holds no tab
+        QCOMPARE(u.w.focusWidget()->objectName(), "chk_AutoReq");
         // The dialog's answer ("" when cancelled), and the box afterwards; before each pick the user types into it.
         const char* picks[][2] = {{"", "by hand"}, {"/home/u/certs/", "/home/u/certs"}, {"/srv", "/srv"}, {"", "/srv"}};
         for (const auto& [pick, expected] : picks) {

@@ -59,12 +59,15 @@ struct Job
     FakeJobWindow window;
     velmora::testing::FakeTool tool;
     std::function<void()> onDispatch = [] {};
-    // The steps run by the time of each dispatch of pending events alone.
+    // The steps run by the time of each dispatch of pending events alone, and
+    // what the status line said at each dispatch.
     std::vector<std::size_t> stepsAtPendingDispatch;
+    std::set<std::string> statusesShown;
     job::JobServices services {platform::utf8FromPath(app), tool,
                                [this](std::chrono::milliseconds longest) {
                                    if (longest == longest.zero())
                                        stepsAtPendingDispatch.push_back(tool.started.size());
+                                   statusesShown.insert(window.status);
                                    onDispatch();
                                },
                                std::chrono::milliseconds(1)};
@@ -85,6 +88,30 @@ Arrange changeAfter(std::size_t step, std::function<void(WindowInputs&)> change)
 Arrange folderProblem(platform::FolderProblem problem)
 {
     return [=](Job& job) { job.services.workingFolderProblem = problem; };
+}
+
+// Made in the job's folder, with the mode.
+Arrange mode(const char* name, int mode)
+{
+    return [=](Job& job) {
+        const fs::path path = job.root.path() / name;
+        if (!fs::exists(path))
+            fs::create_directory(path);
+        fs::permissions(path, fs::perms(mode));
+    };
+}
+
+// Another folder takes the working folder's name once the first step has run.
+void replaceWorkingFolderAfterStep1(Job& job)
+{
+    job.afterStep(1, [&job](WindowInputs&) {
+        if (fs::exists(job.root.path() / "moved away"))
+            return;
+        fs::rename(job.app, job.root.path() / "moved away");
+        fs::create_directory(job.app);
+        for (const auto& file : fs::directory_iterator(job.root.path() / "moved away"))
+            fs::copy(file.path(), job.app / file.path().filename());
+    });
 }
 
 // The user turns to a client-and-server set while the job pauses before a client-only export.
@@ -171,6 +198,17 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
         {"host once a server", badHost, changeAfter(2, toServer), generate, "使用網址 不是正確的網址!", Url, 2},
         {"end date passed", {.startDate = "2020/01/01", .endDate = "2021/01/01"}, {}, generate, "到期日期 已經過了!", EndDate},
         {"end date passed by the CA", {}, passAfterThePress, generate, "到期日期 已經過了!", EndDate, 1},
+        {"working folder replaced", {}, replaceWorkingFolderAfterStep1, generate, "無法使用工作資料夾 {app}, 它已被更換!", {}, 1},
+#ifndef _WIN32 // access lists, not modes, decide this on Windows
+        {"output open to all", {}, mode("www.example.test", 0777), signingFinished,
+            "無法使用存放資料夾 {out}, 其他帳號可以修改它!", SavePath},
+        {"output a link", {}, [](Job& j) { mode("x", 0700)(j), fs::create_directory_symlink(j.root.path() / "x", j.root.path() / "www.example.test"); },
+            generate, "無法使用存放資料夾 {out}, 它是一個連結!", SavePath},
+        {"save location open to all", {.savePath = "open"}, mode("open", 0777), generate,
+            "無法使用存放資料夾 {out}, {save} 其他帳號可以修改它!", SavePath},
+        {"configuration open to all", {}, mode("app/openssl.cnf", 0666), signingFinished,
+            "無法使用 {app}/openssl.cnf, 其他帳號可以修改它!"},
+#endif
         {"kind switched before the export", {}, switchKindBeforeExport, generate,
             "下列檔案沒有輸出到 {out}:\r\nclient.key\r\nclient.crt\r\nclient.cer\r\n原始檔案仍保留在 {app}", {}, 2},
         {"signing finished first", {}, {}, signingFinished,
@@ -188,6 +226,7 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
         std::string warning = c.warning;
         for (const auto& [token, text] : {std::pair<std::string, std::string> {"{out}", outputFolder},
                                           {"{app}", j.app.string()},
+                                          {"{save}", j.window.in.savePath},
                                           {"{tool}", j.inApp(j.form.toolFile)},
                                           {"{script}", std::string(j.form.signingScript)}})
             if (const auto at = warning.find(token); at != std::string::npos)
@@ -244,6 +283,7 @@ TEST(CertificateJob, ClientAndServerRunTakesTheWindowsValuesWhenEachIsUsedThenEx
     const std::string lines = contentOf(j.app / j.form.signingScript);
     EXPECT_NE(lines.find(" -startdate 261206000000Z -enddate 271206235959Z "), std::string::npos) << lines;
     EXPECT_NE(lines.find("VELMORA_SUBJECT_ALT_NAME=DNS:www.example.test"), std::string::npos) << lines;
+    EXPECT_TRUE(j.statusesShown.contains("正在產生伺服器憑證簽章指令檔 ..."));
     EXPECT_FALSE(fs::exists(j.app / "server.crt"));
     const std::string script = j.inApp(j.form.signingScript);
     EXPECT_EQ(j.window.status, "請點選執行:" + script);
@@ -291,6 +331,9 @@ TEST(CertificateJob, AClientOnlyRunTellsTheToolTheCaNameThatFitsAndUtf8OnlyWhere
         EXPECT_EQ(j.window.informations, Names {"SSL 憑證產生完成!"});
         EXPECT_EQ(j.window.status, "");
         EXPECT_EQ(namesIn(j.root.path() / host), (std::set<std::string> {"client.cer", "client.crt", "client.key"}));
+#ifndef _WIN32
+        EXPECT_EQ(fs::status(j.root.path() / host).permissions(), fs::perms::owner_all) << "made for the user alone";
+#endif
         EXPECT_EQ(namesIn(j.app), (std::set<std::string> {std::string(j.form.toolFile), "openssl.cnf"}));
     }
 }
