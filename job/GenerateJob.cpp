@@ -93,6 +93,8 @@ void handOff(const Press& press, BusyWindow& busy)
 
 void generate(const Press& press)
 {
+    // What an earlier press left there says nothing about this one.
+    press.window.setStatusText({});
     const auto target = checkedTarget(press, runGenerateChecks);
     if (!target)
         return;

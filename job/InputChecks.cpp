@@ -73,7 +73,6 @@ std::optional<CheckedTarget> checkTarget(JobWindow& window, char separator)
 
 std::optional<CheckedTarget> runGenerateChecks(JobWindow& window, char separator)
 {
-    window.setStatusText({});
     if (const auto problem = dateProblem(window.startDateText(), window.endDateText()))
         return reject(window, problem->message, problem->focus);
     if (!isAcceptableKeyLength(window.maxLenText()))
