@@ -9,7 +9,6 @@
 #include <cstdio>
 #include <ctime>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 // The real job with the real tool and the shipped configuration: the one place
 // where the command lines, openssl.cnf, the signing script and the export have
@@ -23,6 +22,7 @@ namespace support = velmora::testing;
 using namespace std::chrono;
 using velmora::testing::contentOf;
 using velmora::testing::namesIn;
+using velmora::testing::run;
 using Names = std::set<std::string>;
 
 const std::string tool = VELMORA_TEST_OPENSSL;
@@ -34,17 +34,6 @@ std::string quoted(const fs::path& path)
     return "'" + path.string() + "'";
 }
 
-// A shell command's exit status (-1 when it did not exit) and all it wrote.
-std::pair<int, std::string> run(const std::string& command)
-{
-    std::string output;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    for (int c; pipe && (c = std::fgetc(pipe)) != EOF;)
-        output += static_cast<char>(c);
-    const int status = pipe ? pclose(pipe) : -1;
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
-}
-
 std::string describe(const fs::path& certificate)
 {
     return run(tool + " x509 -noout -subject -ext subjectAltName,basicConstraints,keyUsage"
@@ -52,20 +41,12 @@ std::string describe(const fs::path& certificate)
         .second;
 }
 
-// The value after "name=" on its line of a description.
-std::string valueOf(const std::string& description, const std::string& name)
+// A certificate's "startdate" or "enddate" as `date` reads what the tool prints; the epoch when it cannot.
+sys_seconds momentOf(const fs::path& certificate, const std::string& which)
 {
-    const auto start = description.find(name + "=");
-    const auto from = start == std::string::npos ? description.size() : start + name.size() + 1;
-    return description.substr(from, description.find('\n', from) - from);
-}
-
-// A certificate's "notBefore" or "notAfter"; the epoch when it cannot be read.
-sys_seconds momentOf(const fs::path& certificate, const std::string& name)
-{
-    int y = 0, m = 0, d = 0, hh = 0, mm = 0, ss = 0;
-    std::sscanf(valueOf(describe(certificate), name).c_str(), "%d-%d-%d %d:%d:%d", &y, &m, &d, &hh, &mm, &ss);
-    return sys_days {year {y} / m / d} + hours {hh} + minutes {mm} + seconds {ss};
+    const auto [status, epoch] = run("date -u +%s -d \"$(" + tool + " x509 -noout -" + which + " -in "
+                                     + quoted(certificate) + " | cut -d= -f2)\"");
+    return sys_seconds {seconds {status == 0 ? std::stoll(epoch) : 0}};
 }
 
 // A day as the window's masked date.
@@ -75,34 +56,6 @@ std::string maskedDate(sys_days day)
     char text[16];
     std::strftime(text, sizeof text, "%Y/%m/%d", std::gmtime(&time));
     return text;
-}
-
-// The tool's check of the chain at a moment, as strict as a browser's.
-std::pair<int, std::string> verifyAt(const fs::path& output, sys_seconds moment)
-{
-    return run(tool + " verify -x509_strict -attime " + std::to_string(moment.time_since_epoch().count()) + " -CAfile "
-               + quoted(output / "client.crt") + " " + quoted(output / "server.crt"));
-}
-
-// A whole TLS handshake: a server on a loopback port with the set's
-// certificate and key, a client that trusts the set's CA alone and checks the
-// host. The server ends after one client, or after a minute without one.
-std::pair<int, std::string> handshake(const fs::path& output, const std::string& host)
-{
-    FILE* server = popen(("timeout 60 " + tool + " s_server -accept 127.0.0.1:0 -naccept 1 -www -cert "
-                          + quoted(output / "server.crt") + " -key " + quoted(output / "server.key")
-                          + " -pass pass:" + passPhrase + " 2>&1")
-                             .c_str(),
-                         "r");
-    std::string shown;
-    char port[8] = "";
-    for (char line[256]; !*port && std::fgets(line, sizeof line, server);)
-        shown += std::sscanf(line, "ACCEPT 127.0.0.1:%7[0-9]", port) == 1 ? "" : line;
-    auto client = run("printf 'GET / HTTP/1.0\\r\\n\\r\\n' | " + tool + " s_client -connect 127.0.0.1:" + port
-                      + " -verify_return_error -x509_strict -verify_hostname " + host + " -CAfile "
-                      + quoted(output / "client.crt") + " -brief -ign_eof");
-    pclose(server);
-    return {client.first, client.second + (*port ? "" : "; no port from the server, which said: " + shown)};
 }
 
 class EndToEnd : public ::testing::Test
@@ -150,7 +103,6 @@ protected:
         EXPECT_TRUE(platform::ShellAndWait("cmd.exe /c",
                                            "cd " + quoted(elsewhere) + " && " + quoted(app_ / "UserSign.sh"), console_,
                                            support::cappedIdleWait([] { return "the signing script"; })));
-        EXPECT_EQ(namesIn(elsewhere), Names {});
         job::runSigningFinishedJob(window, services(window));
         EXPECT_EQ(window.warnings, std::vector<std::string> {});
         return {before, after};
@@ -163,16 +115,17 @@ protected:
     {
         const fs::path server = output() / "server.crt", ca = output() / "client.crt";
         const sys_seconds serverEnd = start + days {365} + 23h + 59min + 59s;
-        EXPECT_EQ(momentOf(server, "notBefore"), start) << describe(server);
-        EXPECT_EQ(momentOf(server, "notAfter"), serverEnd) << describe(server);
-        const sys_seconds caStart = momentOf(ca, "notBefore"), caEnd = momentOf(ca, "notAfter");
+        EXPECT_EQ(momentOf(server, "startdate"), start) << describe(server);
+        EXPECT_EQ(momentOf(server, "enddate"), serverEnd) << describe(server);
+        const sys_seconds caStart = momentOf(ca, "startdate"), caEnd = momentOf(ca, "enddate");
         EXPECT_TRUE(caStart >= caMade.first && caStart <= caMade.second) << describe(ca);
         EXPECT_TRUE(caEnd >= serverEnd && caEnd <= serverEnd + 24h) << describe(ca);
-        // The tool counts a certificate as expired from its last second on.
-        for (const sys_seconds moment : {max(sys_seconds {start}, caMade.second), serverEnd - 1s}) {
-            const auto [verified, why] = verifyAt(output(), moment);
-            EXPECT_EQ(verified, 0) << why;
-        }
+        // The chain as strictly as a browser checks it; the tool counts a
+        // certificate as expired from its last second on.
+        for (const sys_seconds moment : {max(sys_seconds {start}, caMade.second), serverEnd - 1s})
+            EXPECT_EQ(run(tool + " verify -x509_strict -attime " + std::to_string(moment.time_since_epoch().count())
+                          + " -CAfile " + quoted(ca) + " " + quoted(server)),
+                      std::pair(0, server.string() + ": OK\n"));
     }
 
     // The CA database as shipped, and no working file left.
@@ -205,12 +158,24 @@ TEST_F(EndToEnd, AnAutomaticRequestsSetFromTodayServesAStrictTlsClientAndItsCaOu
     EXPECT_EQ(contentOf(output() / "client.cer"), contentOf(output() / "client.crt"));
     for (const char* key : {"client.key", "server.key", "privkey.pem"})
         EXPECT_EQ(fs::status(output() / key).permissions() & fs::perms::mask, fs::perms(0600)) << key;
-    const std::string server = describe(output() / "server.crt");
-    EXPECT_NE(server.find("CN = www.example.test\n"), std::string::npos) << server;
-    EXPECT_NE(describe(output() / "client.crt").find("CA:TRUE"), std::string::npos);
+    EXPECT_NE(describe(output() / "server.crt").find("CN = www.example.test\n"), std::string::npos);
     expectDatesHold(today_, caMade);
-    const auto [connected, said] = handshake(output(), "www.example.test");
-    EXPECT_EQ(connected, 0) << said;
+    // A whole TLS handshake: a server on a loopback port with the set's certificate and key, a client that trusts
+    // the set's CA alone and checks the host. The server ends after one client, or after a minute without one.
+    FILE* listening = popen(("timeout 60 " + tool + " s_server -accept 127.0.0.1:0 -naccept 1 -www -cert "
+                             + quoted(output() / "server.crt") + " -key " + quoted(output() / "server.key")
+                             + " -pass pass:" + passPhrase + " 2>&1")
+                                .c_str(),
+                            "r");
+    std::string shown;
+    char port[8] = "";
+    for (char line[256]; !*port && std::fgets(line, sizeof line, listening);)
+        shown += std::sscanf(line, "ACCEPT 127.0.0.1:%7[0-9]", port) == 1 ? "" : line;
+    const auto [connected, said] = run("printf 'GET / HTTP/1.0\\r\\n\\r\\n' | " + tool + " s_client -connect 127.0.0.1:"
+                                       + port + " -verify_return_error -x509_strict -verify_hostname www.example.test"
+                                       + " -CAfile " + quoted(output() / "client.crt") + " -brief -ign_eof");
+    pclose(listening);
+    EXPECT_EQ(connected, 0) << said << (*port ? "" : "no port from the server, which said: " + shown);
     expectWorkingFolderAsShipped();
 }
 
@@ -248,10 +213,11 @@ TEST_F(EndToEnd, APastedRequestIsSignedForTheSiteAloneWithItsOwnKeyWhichStaysWhe
     EXPECT_EQ(run(tool + " x509 -noout -pubkey -in " + quoted(output() / "server.crt")),
               run(tool + " pkey -pubout -in " + quoted(key)));
     const std::string server = describe(output() / "server.crt");
-    EXPECT_EQ(valueOf(server, "subject"), "CN = www.example.test") << server;
-    EXPECT_NE(server.find("Alternative Name: \n    DNS:www.example.test\n"), std::string::npos) << server;
-    EXPECT_NE(server.find("critical\n    CA:FALSE\n"), std::string::npos) << server;
-    EXPECT_NE(server.find("critical\n    Digital Signature, Key Encipherment\n"), std::string::npos) << server;
+    EXPECT_NE(server.find("subject=CN = www.example.test\n"), std::string::npos) << server;
+    // The site alone, and Velmora's own powers: none of what the request asked for.
+    for (const char* granted : {"Name: \n    DNS:www.example.test\n", "critical\n    CA:FALSE\n",
+                                "critical\n    Digital Signature, Key Encipherment\n"})
+        EXPECT_NE(server.find(granted), std::string::npos) << server;
     expectDatesHold(start, caMade);
     expectWorkingFolderAsShipped();
 }

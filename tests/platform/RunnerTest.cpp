@@ -3,7 +3,6 @@
 // long, with no display. The real xterm runs in the job test under X.
 #include "IdleWindow.h"
 #include "TestFolder.h"
-#include "platform/PosixProcess.h"
 #include "platform/ShellAndWait.h"
 #include "platform/TerminalConsole.h"
 
@@ -73,20 +72,6 @@ TEST_F(RealProcesses, TheFirstTerminalThatStartsRunsTheCommandWithItsValuesUntil
     // When no terminal starts, the runner says so and waits for nothing.
     TerminalConsole none {{{folder_.path().string(), {}, "-T", "-e"}}};
     EXPECT_FALSE(ShellAndWait("cmd.exe /c", "exit 0", none, testing::sleepThrough));
-}
-
-TEST_F(RealProcesses, ADroppedRunningProcessRunsOnAndIsReapedOnceItEnds)
-{
-    // Through a prefix of this system's own, which is split into its words.
-    const auto pid = spawnProcess(posixCommandArgv("sh -c", writingOnRelease("ended")), {});
-    ASSERT_TRUE(pid);
-    EXPECT_FALSE(PosixProcess {*pid}.hasEnded()); // dropped at once, while the child waits
-    std::ofstream {folder_.path() / "release"};
-    // A zombie can still be signalled: only a reaped child is gone.
-    for (int look = 0; kill(*pid, 0) == 0 && look < 1000; ++look)
-        testing::sleepThrough(milliseconds {10});
-    EXPECT_NE(kill(*pid, 0), 0) << "left as a zombie";
-    EXPECT_EQ(testing::contentOf(folder_.path() / "written"), "ended\n") << "it ran to its end";
 }
 
 TEST(Pause, DispatchesUntilTheLengthHasPassedWithoutOvershooting)

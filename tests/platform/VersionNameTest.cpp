@@ -20,8 +20,7 @@ TEST(VersionName, OnlyTheNineXFamilyHasCommandComAndTheRunningSystemIsNamed)
         {{0, 4, 10, " A"}, "cmd.exe /c"},
     };
     for (const auto& [record, prefix] : systems)
-        EXPECT_EQ(GetShellPrefix(versionNameFor(record)), prefix)
-            << record.platformId << ' ' << record.majorVersion << '.' << record.minorVersion;
+        EXPECT_EQ(GetShellPrefix(versionNameFor(record)), prefix) << versionNameFor(record);
 #ifdef _WIN32
     // The running system is named by its version query: the test run makes
     // it Windows 98 SE under Wine.

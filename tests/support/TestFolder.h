@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -7,6 +8,10 @@
 #include <string>
 #include <string_view>
 #include <unistd.h>
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+#include <utility>
 
 namespace velmora::testing {
 
@@ -50,5 +55,18 @@ inline std::set<std::string> namesIn(const std::filesystem::path& folder)
         names.insert(entry.path().filename().string());
     return names;
 }
+
+#ifndef _WIN32
+// A shell command's exit status (-1 when it did not exit) and all it wrote.
+inline std::pair<int, std::string> run(const std::string& command)
+{
+    std::string output;
+    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
+    for (int c; pipe && (c = std::fgetc(pipe)) != EOF;)
+        output += static_cast<char>(c);
+    const int status = pipe ? pclose(pipe) : -1;
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+#endif
 
 } // namespace velmora::testing
