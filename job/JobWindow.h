@@ -8,9 +8,10 @@ namespace velmora::job {
 enum class InputControl { MaxLen, StartDate, EndDate, Url, SavePath, SrvReq };
 
 // What the certificate job reads from and writes to the window. Every value is
-// read at the moment it is used, never copied at the start of a job, so that a
-// change made in the window while a job waits takes effect at its next use.
-// Texts are UTF-8.
+// read at the moment it is used, so that a change made in the window while a
+// job waits takes effect at its next use; only the dates are taken once, at
+// the press, as the CA and the signing script must agree on them. Texts are
+// UTF-8.
 class JobWindow
 {
 public:
