@@ -89,6 +89,7 @@ Arrange folderProblem(platform::FolderProblem problem)
     return [=](Job& job) { job.services.workingFolderProblem = problem; };
 }
 
+#ifndef _WIN32 // what Windows decides by access lists
 // Made in the job's folder, with the mode.
 Arrange mode(const char* name, int mode)
 {
@@ -99,6 +100,7 @@ Arrange mode(const char* name, int mode)
         fs::permissions(path, fs::perms(mode));
     };
 }
+#endif
 
 // The user turns to a client-and-server set while the job pauses before a client-only export.
 void switchKindBeforeExport(Job& job)
