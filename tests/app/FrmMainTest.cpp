@@ -142,7 +142,8 @@ private slots:
                                  {"cmb_MaxLen", "20x", "cmd_Create", "cmb_MaxLen"}, // typed: the box must take typing
                                  {"txt_URL", " ", "cmd_Create", "txt_URL"},
                                  {"txt_SavePath", "", "cmd_Create", "txt_SavePath"},
-                                 {"opt_Type", "", "cmd_Create", "txt_SrvReq"}};
+                                 {"opt_Type", "", "cmd_Create", "txt_SrvReq"},
+                                 {"txt_URL", "", "cmd_Sign", "txt_URL"}};
         QTemporaryDir save;
         for (const auto& [box, text, press, focus] : rows) {
             Under u;

@@ -61,11 +61,14 @@ struct Job
     // The steps run by the time of each dispatch of pending events alone, and
     // what the status line said at each dispatch.
     std::vector<std::size_t> stepsAtPendingDispatch;
+    std::set<std::size_t> stepsAtPause;
     std::set<std::string> statusesShown;
     job::JobServices services {platform::utf8FromPath(app), tool,
                                [this](std::chrono::milliseconds longest) {
                                    if (longest == longest.zero())
                                        stepsAtPendingDispatch.push_back(tool.started.size());
+                                   else
+                                       stepsAtPause.insert(tool.started.size());
                                    statusesShown.insert(window.status);
                                    onDispatch();
                                },
@@ -240,7 +243,9 @@ TEST(CertificateJob, ClientAndServerRunTakesTheWindowsValuesWhenEachIsUsedThenEx
     EXPECT_EQ(j.tool.started[3].second["VELMORA_SUBJECT_ALT_NAME"], "DNS:www.example.test");
     const std::string lines = contentOf(j.app / j.form.signingScript);
     EXPECT_NE(lines.find(" -startdate 261206000000Z -enddate 271206235959Z "), std::string::npos) << lines;
-    EXPECT_TRUE(j.statusesShown.contains("正在產生伺服器憑證簽章指令檔 ..."));
+    for (const char* status : {"正在產生用戶端憑證 Key ...", "正在產生用戶端憑證 ...", "正在產生伺服器端憑證 Key ...",
+                               "正在初始化伺服器憑證請求檔 ...", "正在產生伺服器憑證簽章指令檔 ..."})
+        EXPECT_TRUE(j.statusesShown.contains(status)) << status;
     EXPECT_FALSE(fs::exists(j.app / "server.crt"));
     const std::string script = j.inApp(j.form.signingScript);
     EXPECT_EQ(j.window.status, "請點選執行:" + script);
@@ -279,6 +284,7 @@ TEST(CertificateJob, AClientOnlyRunTellsTheToolTheCaNameThatFitsAndUtf8OnlyWhere
         ASSERT_EQ(j.tool.started.size(), 2u);
         // The runner's, then the job's own once each step has ended.
         EXPECT_EQ(j.stepsAtPendingDispatch, (std::vector<std::size_t> {1, 1, 2, 2}));
+        EXPECT_EQ(j.stepsAtPause, (std::set<std::size_t> {1, 2})) << "a pause between the steps and before the export";
         EXPECT_EQ(j.tool.started[1].second["VELMORA_COMMON_NAME"], caName);
         for (auto& [line, environment] : j.tool.started)
             EXPECT_EQ(environment.count("OPENSSL_WIN32_UTF8"), utf8 ? 1u : 0u);
