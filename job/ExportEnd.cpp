@@ -2,6 +2,13 @@
 
 namespace velmora::job {
 
+void stopBusy(const Press& press, BusyWindow& busy, const Stop& stop)
+{
+    busy.release();
+    press.window.setStatusText({});
+    showStop(press.window, stop);
+}
+
 void finishExport(const Press& press, BusyWindow& busy, const ExportOutcome& outcome, const std::string& outputFolder,
                   std::string_view completion)
 {

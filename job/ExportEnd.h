@@ -14,4 +14,8 @@ namespace velmora::job {
 void finishExport(const Press& press, BusyWindow& busy, const ExportOutcome& outcome, const std::string& outputFolder,
                   std::string_view completion = messages::completed);
 
+// The end of a run that stops: the window back, an empty status line, then
+// why it stopped.
+void stopBusy(const Press& press, BusyWindow& busy, const Stop& stop);
+
 } // namespace velmora::job

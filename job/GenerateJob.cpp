@@ -61,13 +61,6 @@ Outcome makeServerFiles(const Press& press, std::string_view prefix, const SiteH
     return std::nullopt;
 }
 
-void stopBusy(const Press& press, BusyWindow& busy, const Stop& stop)
-{
-    busy.release();
-    press.window.setStatusText({});
-    showStop(press.window, stop);
-}
-
 void exportClientOnly(const Press& press, BusyWindow& busy, const std::string& outputFolder)
 {
     press.window.setStatusText(messages::exportStatus(outputFolder));

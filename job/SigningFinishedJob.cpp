@@ -21,11 +21,8 @@ void signingFinished(const Press& press)
     BusyWindow busy(press.window);
     press.window.setStatusText(messages::exportStatus(target->outputFolder));
     press.pause();
-    if (auto stop = workingFolderProblem(press)) {
-        busy.release();
-        press.window.setStatusText({});
-        return showStop(press.window, *stop);
-    }
+    if (auto stop = workingFolderProblem(press))
+        return stopBusy(press, busy, *stop);
     platform::writeTextLines(press.pathOf(toolFiles::serverNotice), {std::string(messages::serverNotice)},
                              press.services.codePage);
     const auto outputFolder = pathFromUtf8(target->outputFolder);
