@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window/FrmMainDescription.h"
+
 #include <QString>
 
 namespace velmora::app {
@@ -7,7 +9,7 @@ namespace velmora::app {
 // The window title, also the title of every message box.
 inline QString appTitle()
 {
-    return QStringLiteral("Velmora");
+    return QString::fromUtf8(window::windowTitle.data(), static_cast<qsizetype>(window::windowTitle.size()));
 }
 
 } // namespace velmora::app

@@ -6,6 +6,7 @@
 #include "app/MaskedDateEdit.h"
 #include "app/MessageBoxes.h"
 #include "app/SavePathText.h"
+#include "window/FrmMainDescription.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -26,11 +27,10 @@ namespace velmora::app {
 
 namespace {
 
-const QStringList keyLengths {"512", "1024", "2048", "4096", "8192", "16384"};
-// 512-bit keys are refused by current TLS servers and browsers.
-constexpr int defaultKeyLengthIndex = 2;
-const QString dateFormat = QStringLiteral("yyyy/MM/dd");
-const QUrl makerPage(QStringLiteral("https://www.quorvane.example/"));
+QString fromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 } // namespace
 
@@ -41,10 +41,10 @@ FrmMain::FrmMain(WindowServices services, QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(appTitle());
     setWindowIcon(QIcon(QStringLiteral(":/velmora.xpm")));
-    QFont font(QStringLiteral("Microsoft Sans Serif"));
-    font.setPointSizeF(8.25);
+    QFont font(fromUtf8(window::fontFace));
+    font.setPointSizeF(window::fontPoints);
     setFont(font);
-    setFixedSize(376, 350);
+    setFixedSize(window::clientWidth, window::clientHeight);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
     controls_ = buildFrmMainControls(this);
@@ -103,26 +103,23 @@ void FrmMain::centreOnScreen()
 void FrmMain::fillKeyLengths()
 {
     controls_.cmb_MaxLen->clear();
-    controls_.cmb_MaxLen->addItems(keyLengths);
-    controls_.cmb_MaxLen->setCurrentIndex(defaultKeyLengthIndex);
+    for (std::string_view length : window::keyLengths)
+        controls_.cmb_MaxLen->addItem(fromUtf8(length));
+    controls_.cmb_MaxLen->setCurrentIndex(static_cast<int>(window::defaultKeyLengthIndex));
 }
 
 void FrmMain::writeDefaultDates()
 {
-    // One reading of the clock for both, so a start just before midnight
-    // cannot give a period of a year and a day. addYears takes 29 February
-    // to 28 February in a common year.
     const QDate today = services_.today();
-    controls_.meb_StartDate->setMaskedText(today.toString(dateFormat));
-    controls_.meb_EndDate->setMaskedText(today.addYears(1).toString(dateFormat));
+    const auto dates = window::defaultDates(std::chrono::year(today.year()) / today.month() / today.day());
+    controls_.meb_StartDate->setMaskedText(QString::fromStdString(dates.start));
+    controls_.meb_EndDate->setMaskedText(QString::fromStdString(dates.end));
 }
 
 void FrmMain::switchKind(int index)
 {
-    if (index == 0)
-        controls_.fae_Main->setEnabled(false);
-    else if (index == 1)
-        controls_.fae_Main->setEnabled(true);
+    if (const auto enabled = window::requestFrameEnabled(index))
+        controls_.fae_Main->setEnabled(*enabled);
 }
 
 void FrmMain::pickSaveFolder()
@@ -136,12 +133,12 @@ void FrmMain::pickSaveFolder()
 void FrmMain::openMakerPage()
 {
     // Nothing to tell the user when no browser takes it.
-    QDesktopServices::openUrl(makerPage);
+    QDesktopServices::openUrl(QUrl(fromUtf8(window::makerPage)));
 }
 
 void FrmMain::confirmClose()
 {
-    if (services_.messageBoxes.confirm(this, QStringLiteral("您確定要關閉嗎?")))
+    if (services_.messageBoxes.confirm(this, fromUtf8(window::closeQuestion)))
         close();
 }
 

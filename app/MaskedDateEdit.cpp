@@ -1,20 +1,9 @@
 #include "app/MaskedDateEdit.h"
 
 #include "job/MaskedDate.h"
+#include "window/MaskedDateEntry.h"
 
 namespace velmora::app {
-
-namespace {
-
-constexpr QLatin1Char placeholder('_');
-constexpr QLatin1Char separator('/');
-
-bool isSeparatorPlace(qsizetype index)
-{
-    return index == 4 || index == 7;
-}
-
-} // namespace
 
 MaskedDateEdit::MaskedDateEdit(QWidget* parent)
     : QLineEdit(parent)
@@ -59,15 +48,7 @@ void MaskedDateEdit::startTypingAtFirstPlaceWhenEmpty()
 
 bool MaskedDateEdit::fitsMask(const QString& text)
 {
-    if (text.size() != 10)
-        return false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        const bool fits = isSeparatorPlace(i) ? c == separator : (c == placeholder || (c >= u'0' && c <= u'9'));
-        if (!fits)
-            return false;
-    }
-    return true;
+    return window::fitsDateMask(text.toStdString());
 }
 
 } // namespace velmora::app

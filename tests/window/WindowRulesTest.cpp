@@ -1,0 +1,88 @@
+#include "window/FrmMainDescription.h"
+#include "window/MaskedDateEntry.h"
+
+#include <gtest/gtest.h>
+
+using namespace velmora::window;
+using namespace std::chrono;
+
+TEST(WindowRules, DefaultDatesAreTodayAndAYearOn)
+{
+    struct Case
+    {
+        year_month_day today;
+        const char *start, *end;
+    };
+    // clang-format off
+    const Case cases[] {
+        {2028y / February / 29, "2028/02/29", "2029/02/28"},
+        {2026y / December / 31, "2026/12/31", "2027/12/31"},
+        {2026y / January / 5,   "2026/01/05", "2027/01/05"},
+        {2024y / February / 28, "2024/02/28", "2025/02/28"},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        const DefaultDates dates = defaultDates(c.today);
+        EXPECT_EQ(dates.start, c.start);
+        EXPECT_EQ(dates.end, c.end);
+    }
+}
+
+TEST(WindowRules, KindSwitchAndFolderPicker)
+{
+    EXPECT_EQ(requestFrameEnabled(0), false);
+    EXPECT_EQ(requestFrameEnabled(1), true);
+    EXPECT_EQ(requestFrameEnabled(2), std::nullopt);
+    EXPECT_EQ(requestFrameEnabled(-1), std::nullopt);
+
+    EXPECT_EQ(folderOfPickedFile("C:\\certs\\site\\a.dir"), "C:\\certs\\site");
+    EXPECT_EQ(folderOfPickedFile("D:\\x.txt"), "D:");
+    EXPECT_EQ(folderOfPickedFile("x.txt"), std::nullopt);
+    EXPECT_EQ(folderOfPickedFile(""), std::nullopt);
+}
+
+TEST(WindowRules, ControlsByNameAndIndex)
+{
+    EXPECT_EQ(controlPosition("lab_Title", 0), 0u);
+    EXPECT_EQ(controlPosition("opt_Type", 1), 10u);
+    EXPECT_EQ(controlPosition("lab_Title", 4), 19u);
+    EXPECT_DEATH(controlPosition("opt_Type", 2), "");
+}
+
+TEST(WindowRules, MaskedDateEditingKeepsTheMask)
+{
+    struct Case
+    {
+        const char* text;
+        std::size_t from, to;
+        char typed; // '\b' Backspace, 0x7f Delete
+        const char* after;
+        std::size_t caret;
+    };
+    // clang-format off
+    const Case cases[] {
+        {"____/__/__", 0, 0, '2', "2___/__/__", 1},
+        {"202_/__/__", 3, 3, '6', "2026/__/__", 5},  // steps over the "/"
+        {"2026/__/__", 4, 4, '1', "2026/1_/__", 6},  // typed at the "/" fills the place after it
+        {"2026/12/05", 10, 10, '1', "2026/12/05", 10}, // no place left
+        {"2026/12/05", 0, 10, '7', "7___/__/__", 1}, // over a selection
+        {"2026/12/05", 2, 2, 'x', "2026/12/05", 2},  // not a digit
+        {"2026/12/05", 5, 5, '\b', "202_/12/05", 3}, // Backspace skips the "/"
+        {"2026/12/05", 0, 0, '\b', "2026/12/05", 0},
+        {"2026/12/05", 3, 6, '\b', "202_/_2/05", 3},
+        {"2026/12/05", 7, 7, 0x7f, "2026/12/_5", 7},  // Delete at the "/" empties the place after it
+        {"2026/12/05", 1, 1, 0x7f, "2_26/12/05", 1},
+    };
+    // clang-format on
+    for (const Case& c : cases) {
+        const MaskedEntry entry = c.typed == '\b' ? erasedFrom(c.text, c.from, c.to, true)
+            : c.typed == 0x7f                     ? erasedFrom(c.text, c.from, c.to, false)
+                                                  : typedInto(c.text, c.from, c.to, c.typed);
+        EXPECT_EQ(entry.text, c.after) << c.text << " " << c.from << " " << c.typed;
+        EXPECT_EQ(entry.caret, c.caret) << c.text << " " << c.from << " " << c.typed;
+    }
+    for (const char* fits : {"____/__/__", "2026/1_/__", "2026/12/05"})
+        EXPECT_TRUE(fitsDateMask(fits)) << fits;
+    for (const char* refused : {"", "2026-12-05", "2026/12/5", "2026/12/055", "202a/12/05", "____/__/_/"})
+        EXPECT_FALSE(fitsDateMask(refused)) << refused;
+}

@@ -1,0 +1,54 @@
+#include "window/FrmMainDescription.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace velmora::window {
+
+std::size_t controlPosition(std::string_view name, int index)
+{
+    for (std::size_t position = 0; position < frmMainControls.size(); ++position)
+        if (frmMainControls[position].name == name && frmMainControls[position].index == index)
+            return position;
+    std::abort();
+}
+
+namespace {
+
+std::string masked(std::chrono::year_month_day date)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d/%02u/%02u", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    return text;
+}
+
+} // namespace
+
+DefaultDates defaultDates(std::chrono::year_month_day today)
+{
+    using namespace std::chrono;
+    year_month_day later = today + years(1);
+    if (!later.ok())
+        later = later.year() / later.month() / last;
+    return {masked(today), masked(later)};
+}
+
+std::optional<bool> requestFrameEnabled(int kindIndex)
+{
+    if (kindIndex == 0)
+        return false;
+    if (kindIndex == 1)
+        return true;
+    return std::nullopt;
+}
+
+std::optional<std::string> folderOfPickedFile(std::string_view file)
+{
+    const auto backslash = file.rfind('\\');
+    if (backslash == std::string_view::npos)
+        return std::nullopt;
+    return std::string(file.substr(0, backslash));
+}
+
+} // namespace velmora::window
