@@ -18,6 +18,7 @@ test_packages=(
     xvfb xauth xdotool                        # a virtual X display for the window and console tests
     g++-mingw-w64-x86-64-posix googletest     # the Windows cross build and its tests
     wine wine64 locales                       # runs the Windows tests, also as in Traditional Chinese
+    fonts-wine imagemagick                    # Wine's title-bar faces; the native window's picture compared
     librsvg2-bin                              # draws the menu icons from the scalable one
     lintian desktop-file-utils appstream      # checks the Debian package, its menu entry and metainfo
 )

@@ -12,6 +12,8 @@ make)
     # One test program runs as on Windows 98 SE, so the version it is told
     # must come through the system's version query and the name table.
     wine reg add 'HKCU\Software\Wine\AppDefaults\test_version_name.exe' /v Version /d win98 /f
+    # Wine's own faces, for the title bars and the window's controls.
+    cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     wineserver --wait
     mkdir -p "$WINEPREFIX/unix-locale"
     localedef -i zh_TW -f UTF-8 "$WINEPREFIX/unix-locale/zh_TW.UTF-8"

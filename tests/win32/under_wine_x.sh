@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Runs a Windows test program under Wine on a virtual X display, in the test
+# prefix, as on a Traditional Chinese system; then compares the window
+# picture it left with the reference, if one is given.
+# Usage: under_wine_x.sh <prefix> <program.exe> [reference.png]
+set -euo pipefail
+if [ "${1:-}" != --on-display ]; then
+    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --on-display "$@"
+fi
+shift
+prefix=$1 program=$2 reference=${3:-}
+export WINEPREFIX=$prefix WINEDEBUG=-all
+# The locale the prefix holds of its own: Wine then runs with code page 950.
+chinese=(env LOCPATH="$prefix/unix-locale" LANG=zh_TW.UTF-8 LC_ALL=zh_TW.UTF-8)
+
+# One server for the whole run: one that is shutting down stalls the next start.
+wineserver -p
+trap 'wineserver -k || true' EXIT
+# No window manager runs: without this, every close waits for one.
+"${chinese[@]}" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
+# Wine's faces have no Chinese glyphs: they borrow them from WenQuanYi. Wine
+# rewrites these links when the code page changes, so they are set each time.
+for face in "Tahoma" "Tahoma Bold" "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2" "Lucida Console"; do
+    "${chinese[@]}" wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
+        /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null
+done
+
+"${chinese[@]}" wine "$program"
+
+if [ -n "$reference" ]; then
+    # A few pixels may differ: the caret blinks.
+    differing=$(compare -metric AE -fuzz 10% "$reference" frmMain-wine.bmp frmMain-wine-difference.png 2>&1) || true
+    echo "window picture: $differing pixels differ from ${reference##*/}"
+    if ! [ "$differing" -le 50 ] 2>/dev/null; then
+        echo "${0##*/}: the window looks different; see $PWD/frmMain-wine-difference.png" >&2
+        exit 1
+    fi
+fi

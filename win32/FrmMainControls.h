@@ -1,0 +1,24 @@
+#pragma once
+
+#include "window/FrmMainDescription.h"
+
+#include <array>
+#include <string_view>
+#include <windows.h>
+
+namespace velmora::win32 {
+
+// The window's controls in the description's order; a control's id is its
+// place there plus firstControlId, clear of the ids the dialog manager
+// sends for Enter and Escape.
+inline constexpr int firstControlId = 100;
+
+struct FrmMainControls
+{
+    HWND frmMain = nullptr;
+    std::array<HWND, window::frmMainControls.size()> placed {};
+
+    HWND operator()(std::string_view name, int index = 0) const { return placed[window::controlPosition(name, index)]; }
+};
+
+} // namespace velmora::win32

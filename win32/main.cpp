@@ -1,0 +1,42 @@
+#include "job/CertificateJob.h"
+#include "job/ToolFiles.h"
+#include "platform/Utf8Path.h"
+#include "platform/WorkingFolder.h"
+#include "win32/FrmMainWindow.h"
+#include "win32/MessagePump.h"
+
+#include <commctrl.h>
+#include <filesystem>
+#include <objbase.h>
+
+namespace {
+
+std::string executableFolder()
+{
+    std::wstring path(32768, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+    return velmora::platform::utf8FromPath(std::filesystem::path(path).parent_path());
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
+{
+    using namespace velmora;
+    // The file dialog and the shell's link opening are COM underneath.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    const INITCOMMONCONTROLSEX classes {sizeof classes, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&classes);
+
+    const auto console = platform::makeSystemConsole();
+    const platform::WorkingFolder folder = platform::workingFolder(executableFolder(), {}, job::shippedFiles());
+    const job::JobServices services {.workingFolder = folder.path,
+                                     .console = *console,
+                                     .dispatch = win32::dispatchWindowEvents,
+                                     .workingFolderProblem = folder.problem};
+    win32::FrmMainWindow window(instance, services);
+    window.show(showCommand);
+    const int status = win32::runMessageLoop();
+    CoUninitialize();
+    return status;
+}
