@@ -2,8 +2,8 @@
 # Installs what is missing, builds Velmora with AddressSanitizer and
 # UndefinedBehaviorSanitizer and warnings as errors, checks the formatting
 # and runs every test; fuzzes the job's input functions for half a minute;
-# checks the Debian package; then builds the job and platform code with their
-# tests as Windows programs and runs those under Wine. GUI tests use Qt's
+# checks the Debian package; then builds velmora.exe, its native window, and
+# the job and platform tests as Windows programs and runs those under Wine. GUI tests use Qt's
 # offscreen platform; the window and console tests start their own virtual X
 # display. With CI=true a test that skips itself fails the run.
 set -euo pipefail
@@ -37,7 +37,6 @@ build-fuzz/tests/fuzz/fuzz_job_inputs -max_total_time=30 -print_final_stats=1 \
     -artifact_prefix=build-fuzz/crashes/ build-fuzz/corpus tests/fuzz/corpus
 
 scripts/check-package.sh build-package
-cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DVELMORA_BUILD_APP=OFF \
-    -DVELMORA_WERROR=ON
+cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DVELMORA_WERROR=ON
 cmake --build build-windows
 run_tests build-windows

@@ -1,14 +1,16 @@
 #!/usr/bin/env bash
-# Runs a Windows test program under Wine on a virtual X display, in the test
-# prefix, as on a Traditional Chinese system; then compares the window
-# picture it left with the reference, if one is given.
-# Usage: under_wine_x.sh <prefix> <program.exe> [reference.png]
+# Runs a Windows program under Wine on a virtual X display, in the given
+# prefix, as on a Traditional Chinese system; then, when
+# VELMORA_REFERENCE_PICTURE names one, compares the window picture the
+# program left in frmMain-wine.bmp with it.
+# Usage: under_wine_x.sh <prefix> <program.exe> [arguments...]
 set -euo pipefail
 if [ "${1:-}" != --on-display ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --on-display "$@"
 fi
 shift
-prefix=$1 program=$2 reference=${3:-}
+prefix=$1 reference=${VELMORA_REFERENCE_PICTURE:-}
+shift
 export WINEPREFIX=$prefix WINEDEBUG=-all
 # The locale the prefix holds of its own: Wine then runs with code page 950.
 chinese=(env LOCPATH="$prefix/unix-locale" LANG=zh_TW.UTF-8 LC_ALL=zh_TW.UTF-8)
@@ -25,7 +27,7 @@ for face in "Tahoma" "Tahoma Bold" "Microsoft Sans Serif" "MS Shell Dlg" "MS She
         /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null
 done
 
-"${chinese[@]}" wine "$program"
+"${chinese[@]}" wine "$@"
 
 if [ -n "$reference" ]; then
     # A few pixels may differ: the caret blinks.
