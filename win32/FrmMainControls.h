@@ -21,4 +21,11 @@ struct FrmMainControls
     HWND operator()(std::string_view name, int index = 0) const { return placed[window::controlPosition(name, index)]; }
 };
 
+// The window's font at the screen's resolution.
+HFONT createWindowFont();
+
+// Creates every control of the description in the window at its place,
+// with its caption, style, id and the window's font.
+void placeControls(FrmMainControls& controls, HINSTANCE instance, HFONT font);
+
 } // namespace velmora::win32
