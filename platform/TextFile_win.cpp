@@ -1,7 +1,9 @@
+#include "platform/FolderTrust_win.h"
 #include "platform/TextFile.h"
 #include "platform/WideText_win.h"
 
 #include <random>
+#include <sddl.h>
 #include <windows.h>
 
 namespace velmora::platform {
@@ -28,8 +30,11 @@ std::optional<std::string> encodeText(std::string_view utf8, const CodePage& cod
     return encoded;
 }
 
-// Who may read the file is the folder's access list's to say here.
-bool replaceFileWith(const std::string& path, std::string_view bytes, Readers)
+namespace {
+
+// Written to a temporary created with the given security, which the rename
+// keeps.
+bool writeAndReplace(const std::string& path, std::string_view bytes, SECURITY_ATTRIBUTES* security)
 {
     const auto cut = path.find_last_of("\\/");
     const std::string folder = cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
@@ -38,7 +43,7 @@ bool replaceFileWith(const std::string& path, std::string_view bytes, Readers)
     for (int attempt = 0; attempt < 16; ++attempt) {
         const std::wstring temporary = toUtf16(folder + ".velmora-" + std::to_string(random()) + ".tmp");
         const HANDLE file
-            = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+            = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, security, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE) {
             if (GetLastError() == ERROR_FILE_EXISTS)
                 continue;
@@ -54,6 +59,27 @@ bool replaceFileWith(const std::string& path, std::string_view bytes, Readers)
         return false;
     }
     return false;
+}
+
+} // namespace
+
+// A file anyone may read takes the folder's access list. The owner's alone is
+// made with a protected list of its own, so nothing the folder passes on
+// reaches it, not even for a moment: full control for the user, and for the
+// system and the administrators, who may read every file anyway.
+bool replaceFileWith(const std::string& path, std::string_view bytes, Readers readers)
+{
+    if (readers == Readers::Anyone)
+        return writeAndReplace(path, bytes, nullptr);
+    const std::wstring ownerAlone = L"D:P(A;;FA;;;SY)(A;;FA;;;BA)(A;;FA;;;" + currentUserSid() + L")";
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(ownerAlone.c_str(), SDDL_REVISION_1, &descriptor,
+                                                              nullptr))
+        return false;
+    SECURITY_ATTRIBUTES security {sizeof security, descriptor, FALSE};
+    const bool replaced = writeAndReplace(path, bytes, &security);
+    LocalFree(descriptor);
+    return replaced;
 }
 
 } // namespace velmora::platform

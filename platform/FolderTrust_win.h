@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/WorkingFolder.h"
+
+#include <string>
+#include <windows.h>
+
+namespace velmora::platform {
+
+// What an account may do to an entry without making it untrusted, when it is
+// not the user's, the system's (SYSTEM), the administrators' or the system
+// installer's (TrustedInstaller): nothing that changes it; or, in a folder
+// above the one used, add entries but not remove, rename or replace the ones
+// there, as every signed-in user may at the root of a drive.
+enum class OthersMay { ChangeNothing, AddEntries };
+
+// Why an entry with this owner and access list cannot be trusted: another
+// owner, or an entry of the list that lets another account do more than it
+// may. Entries that deny, and those only passed on to what is made inside,
+// grant nothing here. OpenSSH for Windows checks its own files this way.
+FolderProblem accessProblem(PSECURITY_DESCRIPTOR descriptor, OthersMay tolerated);
+
+// The running user's account in SDDL's form (S-1-5-21-...); empty when it
+// cannot be read.
+std::wstring currentUserSid();
+
+} // namespace velmora::platform

@@ -1,0 +1,125 @@
+// Whose entries and which access lists the trust checks take, and a private
+// key no other account may read. Wine keeps a list as the Unix mode, with
+// Everyone's rights as the other bits: the lists' table covers the rest.
+#include "TestFolder.h"
+#include "platform/FolderTrust.h"
+#include "platform/FolderTrust_win.h"
+#include "platform/TextFile.h"
+#include "platform/Utf8Path.h"
+
+#include <aclapi.h>
+#include <gtest/gtest.h>
+#include <memory>
+#include <regex>
+#include <sddl.h>
+
+namespace velmora::platform {
+namespace {
+
+namespace fs = std::filesystem;
+using enum FolderProblem;
+using Owned = std::unique_ptr<void, decltype(&LocalFree)>;
+const std::wstring me = currentUserSid();
+
+// SDDL with {me} for the running user and {ti} for the system's installer.
+Owned descriptorOf(std::wstring sddl)
+{
+    for (const auto& [name, sid] : {std::pair<std::wstring, std::wstring> {L"{me}", me},
+                                    {L"{ti}", L"S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464"}})
+        for (auto at = sddl.find(name); at != std::wstring::npos; at = sddl.find(name))
+            sddl.replace(at, name.size(), sid);
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl.c_str(), SDDL_REVISION_1, &descriptor, nullptr);
+    return {descriptor, &LocalFree};
+}
+
+TEST(AccessList, TrustsTheUsersTheSystemsAndTheInstallersEntriesThatNoOtherAccountMayChange)
+{
+    const auto change = OthersMay::ChangeNothing, add = OthersMay::AddEntries;
+    const std::tuple<const wchar_t*, OthersMay, FolderProblem> cases[] = {
+        {L"O:{me}D:(A;OICI;FA;;;{me})(A;OICI;0x1200a9;;;WD)", change, None},
+        {L"O:{ti}D:(A;;FA;;;{ti})(A;;FA;;;SY)(A;;FA;;;BA)(A;;0x1200a9;;;BU)", change, None},
+        {L"O:BUD:(A;;FA;;;{me})", change, OwnedByAnother},
+        {L"O:{me}", change, OthersMayWrite}, // no list: anyone may do anything
+        {L"O:{me}D:(A;;0x2;;;WD)", change, OthersMayWrite}, // add a file
+        {L"O:{me}D:(A;;0x100;;;BU)", change, OthersMayWrite}, // set its attributes
+        {L"O:{me}D:(A;;WO;;;S-1-5-21-1-2-3-1001)", change, OthersMayWrite},
+        {L"O:{me}D:(A;;GW;;;AU)", change, OthersMayWrite},
+        {L"O:{me}D:(D;;FA;;;WD)", change, None},
+        {L"O:SYD:(A;OICIIO;FA;;;AU)", change, None}, // only for what is made inside
+        {L"O:SYD:(A;;0x6;;;AU)(A;OICIIO;SDGXGWGR;;;AU)", add, None}, // a drive's root
+        {L"O:SYD:(A;;0x40;;;AU)", add, OthersMayWrite}, // remove what it holds
+        {L"O:SYD:(A;;SD;;;WD)", add, OthersMayWrite},
+        {L"O:SYD:(A;;WD;;;BU)", add, OthersMayWrite},
+    };
+    for (const auto& [sddl, tolerated, problem] : cases)
+        EXPECT_EQ(accessProblem(descriptorOf(sddl).get(), tolerated), problem) << sddl;
+}
+
+// Given its list once made: Wine would take the umask's bits away from a list
+// given at creation.
+void make(const fs::path& path, const wchar_t* sddl, bool folder)
+{
+    ASSERT_TRUE(folder ? CreateDirectoryW(path.c_str(), nullptr)
+                       : CloseHandle(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr)));
+    ASSERT_TRUE(SetFileSecurityW(path.c_str(), DACL_SECURITY_INFORMATION, descriptorOf(sddl).get()));
+}
+
+TEST(FolderTrust, RefusesWhatOthersMayChangeOrWhatLiesInAFolderTheyMay)
+{
+    const testing::TestFolder root {"trust"};
+    const auto privateList = L"D:P(A;OICI;FA;;;SY)(A;OICI;FA;;;{me})";
+    const auto open = L"D:P(A;OICI;FA;;;SY)(A;OICI;FA;;;{me})(A;OICI;FA;;;WD)";
+    make(root.path() / "private", privateList, true);
+    make(root.path() / "open", open, true);
+    make(root.path() / "open" / "private", privateList, true);
+    make(root.path() / "private" / "own.txt", privateList, false);
+    make(root.path() / "private" / "open.txt", open, false);
+    const std::tuple<const char*, bool, FolderProblem, const char*> cases[] = {
+        {"private", true, None, nullptr},
+        {"private\\own.txt", false, None, nullptr},
+        {"open", true, OthersMayWrite, "open"},
+        {"open\\private", true, OthersMayWrite, "open"},
+        {"private\\open.txt", false, OthersMayWrite, "private\\open.txt"},
+        {"private", false, NotAFolder, "private"},
+        {"private\\own.txt", true, NotAFolder, "private\\own.txt"},
+        {"missing", true, CannotPrepare, "missing"},
+    };
+    for (const auto& [name, isFolder, problem, at] : cases) {
+        const std::string path = utf8FromPath(root.path() / name);
+        const TrustProblem found = isFolder ? folderTrustProblem(path, false) : fileTrustProblem(path);
+        EXPECT_EQ(found.problem, problem) << name;
+        EXPECT_EQ(found.at, at ? utf8FromPath(root.path() / at) : "") << name;
+    }
+}
+
+// The file's access list in SDDL's form.
+std::wstring listOf(const fs::path& file)
+{
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    LPWSTR text = nullptr;
+    GetNamedSecurityInfoW(file.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr, nullptr,
+                          &descriptor);
+    ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &text,
+                                                         nullptr);
+    const Owned owned[] {{descriptor, &LocalFree}, {text, &LocalFree}};
+    return text ? text : L"";
+}
+
+TEST(ReplaceFileWith, GivesAPrivateKeyAListOfItsOwnInAFolderThatLetsEveryoneRead)
+{
+    const testing::TestFolder root {"key"};
+    const fs::path folder = root.path() / "readable", key = folder / "server.key";
+    make(folder, L"D:P(A;OICI;FA;;;SY)(A;OICI;FA;;;{me})(A;OICI;0x1200a9;;;WD)", true);
+    ASSERT_TRUE(replaceFileWith(utf8FromPath(key), "old", Readers::Anyone));
+    ASSERT_NE(listOf(key).find(L";WD)"), std::wstring::npos) << "the folder's readers do not reach its files";
+    ASSERT_TRUE(replaceFileWith(utf8FromPath(key), "secret", Readers::OwnerAlone));
+    EXPECT_EQ(testing::contentOf(key), "secret");
+    // Wine keeps no mark of a protected list, nor the administrators' entry.
+    const std::wregex ownerAlone(L"D:P?(\\(A;;FA;;;(SY|BA|" + me + L")\\))+");
+    EXPECT_TRUE(std::regex_match(listOf(key), ownerAlone)) << listOf(key);
+    EXPECT_NE(listOf(key).find(me), std::wstring::npos);
+}
+
+} // namespace
+} // namespace velmora::platform
