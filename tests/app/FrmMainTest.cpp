@@ -126,7 +126,8 @@ private slots:
     void load()
     {
         // today, end date; 2028/06/01 is 366 days after 2027/06/01, so adding 365 days would fall a day short.
-        for (const char* row : {"2026/12/06 2027/12/06", "2028/02/29 2029/02/28", "2027/06/01 2028/06/01"}) {
+        for (const char* row :
+             {"2026/12/06 2027/12/06", "2028/02/29 2029/02/28", "2027/06/01 2028/06/01", "2026/12/31 2027/12/31"}) {
             const QStringList dates = QString(row).split(' ');
             Under u(QDate::fromString(dates[0], "yyyy/MM/dd"));
             QCOMPARE(u.inputs(), QStringList({"2048", dates[0], dates[1], "", "", "", "", "0", "0", "cmb_MaxLen"}));

@@ -4,49 +4,14 @@
 #include <gtest/gtest.h>
 
 using namespace velmora::window;
-using namespace std::chrono;
 
-TEST(WindowRules, DefaultDatesAreTodayAndAYearOn)
+// The default dates and the kind switch are the Qt window's tests'.
+TEST(WindowRules, FolderPickerTakesTheFolderOfThePickedFile)
 {
-    struct Case
-    {
-        year_month_day today;
-        const char *start, *end;
-    };
-    // clang-format off
-    const Case cases[] {
-        {2028y / February / 29, "2028/02/29", "2029/02/28"},
-        {2026y / December / 31, "2026/12/31", "2027/12/31"},
-        {2026y / January / 5,   "2026/01/05", "2027/01/05"},
-        {2024y / February / 28, "2024/02/28", "2025/02/28"},
-    };
-    // clang-format on
-    for (const Case& c : cases) {
-        const DefaultDates dates = defaultDates(c.today);
-        EXPECT_EQ(dates.start, c.start);
-        EXPECT_EQ(dates.end, c.end);
-    }
-}
-
-TEST(WindowRules, KindSwitchAndFolderPicker)
-{
-    EXPECT_EQ(requestFrameEnabled(0), false);
-    EXPECT_EQ(requestFrameEnabled(1), true);
-    EXPECT_EQ(requestFrameEnabled(2), std::nullopt);
-    EXPECT_EQ(requestFrameEnabled(-1), std::nullopt);
-
     EXPECT_EQ(folderOfPickedFile("C:\\certs\\site\\a.dir"), "C:\\certs\\site");
     EXPECT_EQ(folderOfPickedFile("D:\\x.txt"), "D:");
     EXPECT_EQ(folderOfPickedFile("x.txt"), std::nullopt);
     EXPECT_EQ(folderOfPickedFile(""), std::nullopt);
-}
-
-TEST(WindowRules, ControlsByNameAndIndex)
-{
-    EXPECT_EQ(controlPosition("lab_Title", 0), 0u);
-    EXPECT_EQ(controlPosition("opt_Type", 1), 10u);
-    EXPECT_EQ(controlPosition("lab_Title", 4), 19u);
-    EXPECT_DEATH(controlPosition("opt_Type", 2), "");
 }
 
 TEST(WindowRules, MaskedDateEditingKeepsTheMask)
