@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs with apt-get what this Debian machine lacks, and nothing when
-# everything is there. Usage: install-deps.sh run|test
-#   run   what building and running Velmora need
-#   test  that, and what the tests, the package check and the Windows build need
+# everything is there. Usage: install-deps.sh run|test|windows
+#   run      what building and running Velmora need
+#   test     that, and what the tests, the package check and the Windows build need
+#   windows  what making the Windows zip needs
 set -euo pipefail
 
 run_packages=(
@@ -23,11 +24,17 @@ test_packages=(
     lintian desktop-file-utils appstream      # checks the Debian package, its menu entry and metainfo
 )
 
+windows_packages=(
+    build-essential cmake ninja-build         # the build, and make and perl for OpenSSL's
+    g++-mingw-w64-x86-64-posix dpkg-dev       # the cross compiler; apt-get source unpacks with dpkg-source
+)
+
 case "${1:-}" in
 run) packages=("${run_packages[@]}") ;;
-test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+windows) packages=("${windows_packages[@]}") ;;
+test) packages=("${run_packages[@]}" "${test_packages[@]}" "${windows_packages[@]}") ;;
 *)
-    echo "usage: $0 run|test" >&2
+    echo "usage: $0 run|test|windows" >&2
     exit 2
     ;;
 esac

@@ -3,7 +3,9 @@
 # UndefinedBehaviorSanitizer and warnings as errors, checks the formatting
 # and runs every test; fuzzes the job's input functions for half a minute;
 # checks the Debian package; then builds velmora.exe, its native window, and
-# the job and platform tests as Windows programs and runs those under Wine. GUI tests use Qt's
+# the job and platform tests as Windows programs, and openssl.exe from
+# Debian's OpenSSL source, makes the Windows zip, and runs the tests and whole
+# runs from the zip under Wine. GUI tests use Qt's
 # offscreen platform; the window and console tests start their own virtual X
 # display. With CI=true a test that skips itself fails the run.
 set -euo pipefail
@@ -39,4 +41,8 @@ build-fuzz/tests/fuzz/fuzz_job_inputs -max_total_time=30 -print_final_stats=1 \
 scripts/check-package.sh build-package
 cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DVELMORA_WERROR=ON
 cmake --build build-windows
+# The zip a Windows user unpacks, with openssl.exe built from Debian's source
+# (kept in build-windows, so only a fresh clone builds it); the whole runs
+# under Wine run from it.
+scripts/package-windows.sh build-windows
 run_tests build-windows
