@@ -1,145 +1,20 @@
 // The real velmora.exe under Wine on a virtual X display, driven from
 // outside as a user meets it: its defaults, the kind switch, a refused press,
-// the close question and a client-only run with the stand-in tool. Clicks
-// are posted, as a sent click would wait on the modal message box it opens.
+// the close question and a client-only run with the stand-in tool.
 #include "ProgramFolder_win.h"
-#include "TestFolder.h"
+#include "VelmoraUnderWine.h"
 #include "job/Messages.h"
 #include "platform/Utf8Path.h"
-#include "platform/WideText_win.h"
-#include "win32/FrmMainControls.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <stdexcept>
-#include <windows.h>
 
 namespace {
 
 using namespace velmora;
-using namespace std::chrono_literals;
+using velmora::testing::Velmora;
+using velmora::testing::waitUntil;
 namespace fs = std::filesystem;
-
-// Everything this test waits for comes within a minute or not at all.
-template <typename Check>
-void waitUntil(const std::string& what, Check check)
-{
-    const auto deadline = std::chrono::steady_clock::now() + 60s;
-    while (!check()) {
-        if (std::chrono::steady_clock::now() > deadline)
-            throw std::runtime_error("waited a minute for " + what);
-        Sleep(20);
-    }
-}
-
-std::string textOf(HWND window)
-{
-    wchar_t text[4096] {};
-    DWORD_PTR length = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000, &length);
-    return platform::fromUtf16(text);
-}
-
-std::string classOf(HWND window)
-{
-    wchar_t name[64] {};
-    GetClassNameW(window, name, static_cast<int>(std::size(name)));
-    return platform::fromUtf16(name);
-}
-
-// The program under test, started from a folder of its own beside the stand-in tool.
-struct Velmora
-{
-    velmora::testing::TestFolder folder {"window"};
-    PROCESS_INFORMATION process {};
-    HWND main = nullptr;
-
-    Velmora()
-    {
-        const fs::path app = folder.path() / "app";
-        fs::create_directories(app);
-        const fs::path built = fs::path(platform::pathFromUtf8(std::getenv("VELMORA_EXE_FOLDER")));
-        for (const char* name : {"velmora.exe", "openssl.cnf", "ca.db.index", "ca.db.serial"})
-            fs::copy_file(built / name, app / name);
-        fs::copy_file(velmora::testing::programFolder() / "stand_in_openssl.exe", app / "openssl.exe");
-        std::wstring commandLine = L"\"" + (app / "velmora.exe").wstring() + L"\"";
-        STARTUPINFOW startup {sizeof startup};
-        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, app.c_str(), &startup,
-                            &process))
-            throw std::runtime_error("velmora.exe did not start");
-        waitUntil("the window Velmora to show", [this] {
-            main = FindWindowW(L"VelmoraFrmMain", L"Velmora");
-            return main && IsWindowVisible(main);
-        });
-    }
-    ~Velmora()
-    {
-        TerminateProcess(process.hProcess, 1);
-        WaitForSingleObject(process.hProcess, 10000);
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
-
-    HWND operator()(std::string_view name, int index = 0) const
-    {
-        return GetDlgItem(main, win32::firstControlId + static_cast<int>(window::controlPosition(name, index)));
-    }
-    std::string text(std::string_view name, int index = 0) const { return textOf((*this)(name, index)); }
-    void setText(std::string_view name, std::string_view text) const
-    {
-        const std::wstring wide = platform::toUtf16(text);
-        SendMessageW((*this)(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
-    }
-    void click(std::string_view name, int index = 0) const { PostMessageW((*this)(name, index), BM_CLICK, 0, 0); }
-    bool enabled(std::string_view name, int index = 0) const { return IsWindowEnabled((*this)(name, index)); }
-    bool checked(std::string_view name, int index = 0) const
-    {
-        return SendMessageW((*this)(name, index), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    }
-    HWND focus() const
-    {
-        GUITHREADINFO thread {sizeof thread};
-        GetGUIThreadInfo(process.dwThreadId, &thread);
-        return thread.hwndFocus;
-    }
-
-    // The program's message box, once it shows, and the texts of its labels.
-    HWND messageBox() const
-    {
-        std::pair<DWORD, HWND> search {process.dwProcessId, nullptr};
-        waitUntil("a message box", [&search] {
-            EnumWindows(
-                [](HWND window, LPARAM found) -> BOOL {
-                    auto& [id, box] = *reinterpret_cast<std::pair<DWORD, HWND>*>(found);
-                    DWORD owner = 0;
-                    GetWindowThreadProcessId(window, &owner);
-                    if (owner == id && classOf(window) == "#32770" && IsWindowVisible(window))
-                        box = window;
-                    return box == nullptr;
-                },
-                reinterpret_cast<LPARAM>(&search));
-            return search.second != nullptr;
-        });
-        return search.second;
-    }
-    static std::string labelsOf(HWND box)
-    {
-        std::string labels;
-        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-            if (classOf(child) == "Static")
-                labels += textOf(child);
-        return labels;
-    }
-    // Answers the message box that shows, and gives back what it said.
-    std::string answer(int button) const
-    {
-        const HWND box = messageBox();
-        const std::string said = labelsOf(box) + " / " + textOf(box);
-        PostMessageW(box, WM_COMMAND, button, 0);
-        waitUntil("the message box to close", [box] { return !IsWindow(box); });
-        return said;
-    }
-};
 
 // The window as the screen shows it, as a 32-bit bitmap file.
 void saveWindowPicture(HWND window, const fs::path& file)
@@ -170,7 +45,7 @@ void saveWindowPicture(HWND window, const fs::path& file)
 
 TEST(WindowUnderWine, AsAUserMeetsIt)
 {
-    const Velmora app;
+    const Velmora app(velmora::testing::programFolder() / "stand_in_openssl.exe");
 
     // At start: centred, at its size, with its defaults and the focus on the key length.
     RECT client, outer;

@@ -1,0 +1,173 @@
+#pragma once
+
+// Drives the real velmora.exe from outside, under Wine, as a user would:
+// clicks are posted, as a sent click would wait on the modal message box it
+// opens, and every wait is capped.
+#include "TestFolder.h"
+#include "platform/Utf8Path.h"
+#include "platform/WideText_win.h"
+#include "win32/FrmMainControls.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+#include <vector>
+#include <windows.h>
+
+namespace velmora::testing {
+
+using namespace std::chrono_literals;
+
+// Everything this test waits for comes within a minute or not at all.
+template <typename Check>
+void waitUntil(const std::string& what, Check check, std::chrono::seconds longest = 60s)
+{
+    const auto deadline = std::chrono::steady_clock::now() + longest;
+    while (!check()) {
+        if (std::chrono::steady_clock::now() > deadline)
+            throw std::runtime_error("waited " + std::to_string(longest.count()) + " s for " + what);
+        Sleep(20);
+    }
+}
+
+inline std::string textOf(HWND window)
+{
+    wchar_t text[4096] {};
+    DWORD_PTR length = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 5000, &length);
+    return velmora::platform::fromUtf16(text);
+}
+
+inline std::string classOf(HWND window)
+{
+    wchar_t name[64] {};
+    GetClassNameW(window, name, static_cast<int>(std::size(name)));
+    return velmora::platform::fromUtf16(name);
+}
+
+inline DWORD processOf(HWND window)
+{
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    return process;
+}
+
+inline std::vector<HWND> visibleWindows()
+{
+    std::vector<HWND> windows;
+    EnumWindows(
+        [](HWND window, LPARAM found) -> BOOL {
+            if (IsWindowVisible(window))
+                reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// The console windows on the screen, whichever program they run.
+inline std::vector<HWND> consoleWindows()
+{
+    std::vector<HWND> consoles;
+    for (HWND window : visibleWindows())
+        if (classOf(window) == "WineConsoleClass")
+            consoles.push_back(window);
+    return consoles;
+}
+
+// The program under test, started from a folder of its own beside the stand-in tool.
+struct Velmora
+{
+    // One of its own for each: a failed run may leave files open in its folder.
+    TestFolder folder {"window-" + std::to_string(GetTickCount64())};
+    PROCESS_INFORMATION process {};
+    HWND main = nullptr;
+
+    // The tool, when the shipped folder has none: the stand-in.
+    explicit Velmora(const std::filesystem::path& tool)
+    {
+        const std::filesystem::path app = folder.path() / "app";
+        std::filesystem::create_directories(app);
+        const std::filesystem::path built = velmora::platform::pathFromUtf8(std::getenv("VELMORA_EXE_FOLDER"));
+        // Everything the shipped folder holds, as a user unpacks it.
+        for (const auto& shipped : std::filesystem::directory_iterator(built))
+            std::filesystem::copy_file(shipped.path(), app / shipped.path().filename());
+        if (!std::filesystem::exists(app / "openssl.exe"))
+            std::filesystem::copy_file(tool, app / "openssl.exe");
+        std::wstring commandLine = L"\"" + (app / "velmora.exe").wstring() + L"\"";
+        STARTUPINFOW startup {sizeof startup};
+        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, app.c_str(), &startup,
+                            &process))
+            throw std::runtime_error("velmora.exe did not start");
+        waitUntil("the window Velmora to show", [this] {
+            main = FindWindowW(L"VelmoraFrmMain", L"Velmora");
+            return main && IsWindowVisible(main);
+        });
+    }
+    ~Velmora()
+    {
+        TerminateProcess(process.hProcess, 1);
+        WaitForSingleObject(process.hProcess, 10000);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+    }
+
+    HWND operator()(std::string_view name, int index = 0) const
+    {
+        return GetDlgItem(
+            main, velmora::win32::firstControlId + static_cast<int>(velmora::window::controlPosition(name, index)));
+    }
+    std::string text(std::string_view name, int index = 0) const { return textOf((*this)(name, index)); }
+    void setText(std::string_view name, std::string_view text) const
+    {
+        const std::wstring wide = velmora::platform::toUtf16(text);
+        SendMessageW((*this)(name), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(wide.c_str()));
+    }
+    void click(std::string_view name, int index = 0) const { PostMessageW((*this)(name, index), BM_CLICK, 0, 0); }
+    bool enabled(std::string_view name, int index = 0) const { return IsWindowEnabled((*this)(name, index)); }
+    bool checked(std::string_view name, int index = 0) const
+    {
+        return SendMessageW((*this)(name, index), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+    HWND focus() const
+    {
+        GUITHREADINFO thread {sizeof thread};
+        GetGUIThreadInfo(process.dwThreadId, &thread);
+        return thread.hwndFocus;
+    }
+
+    // The program's message box, if one shows, and once it shows.
+    HWND findMessageBox() const
+    {
+        for (HWND window : visibleWindows())
+            if (processOf(window) == process.dwProcessId && classOf(window) == "#32770")
+                return window;
+        return nullptr;
+    }
+    HWND messageBox() const
+    {
+        HWND box = nullptr;
+        waitUntil("a message box", [&] { return (box = findMessageBox()) != nullptr; });
+        return box;
+    }
+    static std::string labelsOf(HWND box)
+    {
+        std::string labels;
+        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+            if (classOf(child) == "Static")
+                labels += textOf(child);
+        return labels;
+    }
+    // Answers the message box that shows, and gives back what it said.
+    std::string answer(int button) const
+    {
+        const HWND box = messageBox();
+        const std::string said = labelsOf(box) + " / " + textOf(box);
+        PostMessageW(box, WM_COMMAND, button, 0);
+        waitUntil("the message box to close", [box] { return !IsWindow(box); });
+        return said;
+    }
+};
+
+} // namespace velmora::testing

@@ -1,0 +1,156 @@
+// Whole runs of the real velmora.exe with the real openssl.exe, both from the
+// zip a user unpacks, under Wine on a virtual display: a client-only set, a
+// client-and-server set with the automatic request and one with a pasted
+// request. The answers are typed into each console as key presses; the
+// signing script runs through cmd.exe as the user would start it. The sets
+// land in VELMORA_SETS_FOLDER, where Linux's openssl checks them afterwards.
+#include "VelmoraUnderWine.h"
+#include "job/Messages.h"
+
+#include <gtest/gtest.h>
+#include <set>
+
+namespace {
+
+using namespace velmora;
+namespace fs = std::filesystem;
+namespace driver = velmora::testing;
+using driver::Velmora;
+using namespace std::chrono_literals;
+
+constexpr std::string_view passPhrase = "velmora-test";
+
+// What a user types at each step's prompts: a new key's pass phrase twice; a
+// key's pass phrase, then Enter for each name's default; the CA key's pass
+// phrase and yes to the signing and to the commit. Wine titles every console
+// with cmd.exe's path, so the steps are told apart by their order.
+using Answers = std::vector<std::string>;
+const std::string pass(passPhrase);
+const Answers newKey {pass, pass};
+const Answers request {pass, "", "", "", "", "", "", "", "", "", ""};
+const Answers signing {pass, "y", "y"};
+
+// Keys go to the console window itself: typed from outside, they would go to
+// whichever window is active.
+void typeLine(HWND console, const std::string& line)
+{
+    auto press = [console](UINT key) {
+        const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(key, MAPVK_VK_TO_VSC)) << 16;
+        PostMessageW(console, WM_KEYDOWN, key, 1 | scan);
+        PostMessageW(console, WM_KEYUP, key, 1 | scan | (LPARAM {3} << 30));
+    };
+    for (char c : line)
+        press(LOBYTE(VkKeyScanW(static_cast<wchar_t>(c))));
+    press(VK_RETURN);
+}
+
+// Answers each console that opens with the next step's answers until the
+// program's message box shows; gives back what the box said, and closes it.
+std::string answerConsolesUntilMessageBox(const Velmora& app, const std::vector<Answers>& steps)
+{
+    std::set<HWND> answered;
+    HWND box = nullptr;
+    driver::waitUntil(
+        "the run's consoles and its message box",
+        [&] {
+            box = app.findMessageBox();
+            if (box)
+                return true;
+            for (HWND console : driver::consoleWindows())
+                if (answered.insert(console).second) {
+                    if (answered.size() > steps.size())
+                        throw std::runtime_error("more consoles than steps");
+                    for (const std::string& line : steps[answered.size() - 1])
+                        typeLine(console, line);
+                }
+            return false;
+        },
+        300s);
+    return app.answer(IDOK);
+}
+
+// The signing script, started in the program's folder as the user starts it.
+void runSigningScript(const fs::path& folder)
+{
+    std::wstring commandLine = L"cmd.exe /c UserSign.bat";
+    STARTUPINFOW startup {sizeof startup};
+    PROCESS_INFORMATION process {};
+    ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr,
+                               folder.c_str(), &startup, &process));
+    std::set<HWND> answered;
+    driver::waitUntil("UserSign.bat to end", [&] {
+        for (HWND console : driver::consoleWindows())
+            if (answered.insert(console).second)
+                for (const std::string& line : signing)
+                    typeLine(console, line);
+        return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
+    });
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+struct WholeRuns : ::testing::Test
+{
+    const fs::path shipped = platform::pathFromUtf8(std::getenv("VELMORA_EXE_FOLDER"));
+    const fs::path sets = platform::pathFromUtf8(std::getenv("VELMORA_SETS_FOLDER"));
+    Velmora app {shipped / "openssl.exe"};
+    const fs::path folder = app.folder.path() / "app";
+    const std::set<std::string> shippedFiles = driver::namesIn(folder);
+    const std::string shippedSerial = driver::contentOf(folder / "ca.db.serial");
+
+    void fill(const char* site, const fs::path& save, int kind)
+    {
+        fs::create_directories(save);
+        app.setText("txt_URL", site);
+        app.setText("txt_SavePath", platform::utf8FromPath(save));
+        app.click("opt_Type", kind);
+        driver::waitUntil("the kind switched", [&] { return app.checked("opt_Type", kind); });
+    }
+    // After a whole run the folder holds what it shipped with, the signing
+    // script aside, and the CA database as it was before the signing.
+    void expectFolderAsShipped()
+    {
+        std::set<std::string> names = driver::namesIn(folder);
+        names.erase("UserSign.bat");
+        EXPECT_EQ(names, shippedFiles);
+        EXPECT_EQ(driver::contentOf(folder / "ca.db.index"), "");
+        EXPECT_EQ(driver::contentOf(folder / "ca.db.serial"), shippedSerial);
+    }
+};
+
+TEST_F(WholeRuns, ClientOnly)
+{
+    fill("https://client.example.test/", sets / "client-only", 0);
+    app.click("cmd_Create");
+    EXPECT_NE(answerConsolesUntilMessageBox(app, {newKey, request}).find(job::messages::completed), std::string::npos);
+    expectFolderAsShipped();
+}
+
+TEST_F(WholeRuns, ClientAndServerWithTheAutomaticRequest)
+{
+    fill("www.example.test", sets / "automatic", 1);
+    if (!app.checked("chk_AutoReq"))
+        app.click("chk_AutoReq");
+    driver::waitUntil("the automatic request checked", [&] { return app.checked("chk_AutoReq"); });
+    app.click("cmd_Create");
+    const auto handOff = answerConsolesUntilMessageBox(app, {newKey, request, newKey, request});
+    EXPECT_NE(handOff.find("UserSign.bat"), std::string::npos);
+    runSigningScript(folder);
+    app.click("cmd_Sign");
+    EXPECT_NE(app.answer(IDOK).find(job::messages::completed), std::string::npos);
+    expectFolderAsShipped();
+}
+
+TEST_F(WholeRuns, ClientAndServerWithAPastedRequest)
+{
+    fill("www.example.test", sets / "pasted", 1);
+    app.setText("txt_SrvReq", driver::contentOf(sets / "pasted.csr"));
+    app.click("cmd_Create");
+    EXPECT_NE(answerConsolesUntilMessageBox(app, {newKey, request}).find("UserSign.bat"), std::string::npos);
+    runSigningScript(folder);
+    app.click("cmd_Sign");
+    EXPECT_NE(app.answer(IDOK).find(job::messages::completedWithoutServerKey), std::string::npos);
+    expectFolderAsShipped();
+}
+
+} // namespace
