@@ -1,16 +1,14 @@
-// Whose entries and which access lists the trust checks take, and a private
-// key no other account may read. Wine keeps a list as the Unix mode, with
-// Everyone's rights as the other bits: the lists' table covers the rest.
+// Whose entries and which access lists the trust checks take. Wine keeps a
+// list as the Unix mode, with Everyone's rights as the other bits: the lists'
+// table covers the rest. The whole runs under Wine look at the exported keys'.
 #include "TestFolder.h"
 #include "platform/FolderTrust.h"
 #include "platform/FolderTrust_win.h"
-#include "platform/TextFile.h"
 #include "platform/Utf8Path.h"
 
 #include <aclapi.h>
 #include <gtest/gtest.h>
 #include <memory>
-#include <regex>
 #include <sddl.h>
 
 namespace velmora::platform {
@@ -91,34 +89,6 @@ TEST(FolderTrust, RefusesWhatOthersMayChangeOrWhatLiesInAFolderTheyMay)
         EXPECT_EQ(found.problem, problem) << name;
         EXPECT_EQ(found.at, at ? utf8FromPath(root.path() / at) : "") << name;
     }
-}
-
-// The file's access list in SDDL's form.
-std::wstring listOf(const fs::path& file)
-{
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
-    LPWSTR text = nullptr;
-    GetNamedSecurityInfoW(file.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr, nullptr,
-                          &descriptor);
-    ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &text,
-                                                         nullptr);
-    const Owned owned[] {{descriptor, &LocalFree}, {text, &LocalFree}};
-    return text ? text : L"";
-}
-
-TEST(ReplaceFileWith, GivesAPrivateKeyAListOfItsOwnInAFolderThatLetsEveryoneRead)
-{
-    const testing::TestFolder root {"key"};
-    const fs::path folder = root.path() / "readable", key = folder / "server.key";
-    make(folder, L"D:P(A;OICI;FA;;;SY)(A;OICI;FA;;;{me})(A;OICI;0x1200a9;;;WD)", true);
-    ASSERT_TRUE(replaceFileWith(utf8FromPath(key), "old", Readers::Anyone));
-    ASSERT_NE(listOf(key).find(L";WD)"), std::wstring::npos) << "the folder's readers do not reach its files";
-    ASSERT_TRUE(replaceFileWith(utf8FromPath(key), "secret", Readers::OwnerAlone));
-    EXPECT_EQ(testing::contentOf(key), "secret");
-    // Wine keeps no mark of a protected list, nor the administrators' entry.
-    const std::wregex ownerAlone(L"D:P?(\\(A;;FA;;;(SY|BA|" + me + L")\\))+");
-    EXPECT_TRUE(std::regex_match(listOf(key), ownerAlone)) << listOf(key);
-    EXPECT_NE(listOf(key).find(me), std::wstring::npos);
 }
 
 } // namespace

@@ -46,13 +46,6 @@ inline std::string classOf(HWND window)
     return velmora::platform::fromUtf16(name);
 }
 
-inline DWORD processOf(HWND window)
-{
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    return process;
-}
-
 inline std::vector<HWND> visibleWindows()
 {
     std::vector<HWND> windows;
@@ -76,7 +69,7 @@ inline std::vector<HWND> consoleWindows()
     return consoles;
 }
 
-// The program under test, started from a folder of its own beside the stand-in tool.
+// The program under test, started from a copy of the folder it ships in.
 struct Velmora
 {
     // One of its own for each: a failed run may leave files open in its folder.
@@ -84,8 +77,10 @@ struct Velmora
     PROCESS_INFORMATION process {};
     HWND main = nullptr;
 
-    // The tool, when the shipped folder has none: the stand-in.
-    explicit Velmora(const std::filesystem::path& tool)
+    // Beside the shipped files, a cmd.exe that a search of the program's
+    // folder would find first: a copy of the stand-in tool, which would leave
+    // calls.txt there.
+    explicit Velmora(const std::filesystem::path& planted)
     {
         const std::filesystem::path app = folder.path() / "app";
         std::filesystem::create_directories(app);
@@ -93,8 +88,7 @@ struct Velmora
         // Everything the shipped folder holds, as a user unpacks it.
         for (const auto& shipped : std::filesystem::directory_iterator(built))
             std::filesystem::copy_file(shipped.path(), app / shipped.path().filename());
-        if (!std::filesystem::exists(app / "openssl.exe"))
-            std::filesystem::copy_file(tool, app / "openssl.exe");
+        std::filesystem::copy_file(planted, app / "cmd.exe");
         std::wstring commandLine = L"\"" + (app / "velmora.exe").wstring() + L"\"";
         STARTUPINFOW startup {sizeof startup};
         if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, app.c_str(), &startup,
@@ -140,8 +134,9 @@ struct Velmora
     // The program's message box, if one shows, and once it shows.
     HWND findMessageBox() const
     {
+        DWORD owner = 0;
         for (HWND window : visibleWindows())
-            if (processOf(window) == process.dwProcessId && classOf(window) == "#32770")
+            if (GetWindowThreadProcessId(window, &owner) && owner == process.dwProcessId && classOf(window) == "#32770")
                 return window;
         return nullptr;
     }

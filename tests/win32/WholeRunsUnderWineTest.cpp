@@ -4,10 +4,15 @@
 // request. The answers are typed into each console as key presses; the
 // signing script runs through cmd.exe as the user would start it. The sets
 // land in VELMORA_SETS_FOLDER, where Linux's openssl checks them afterwards.
+#include "ProgramFolder_win.h"
 #include "VelmoraUnderWine.h"
 #include "job/Messages.h"
+#include "platform/FolderTrust_win.h"
 
+#include <aclapi.h>
 #include <gtest/gtest.h>
+#include <regex>
+#include <sddl.h>
 #include <set>
 
 namespace {
@@ -89,11 +94,40 @@ void runSigningScript(const fs::path& folder)
     CloseHandle(process.hProcess);
 }
 
+// A file's access list in SDDL's form.
+std::string accessListOf(const fs::path& file)
+{
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    LPWSTR text = nullptr;
+    GetNamedSecurityInfoW(file.c_str(), SE_FILE_OBJECT, DACL_SECURITY_INFORMATION, nullptr, nullptr, nullptr, nullptr,
+                          &descriptor);
+    ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &text,
+                                                         nullptr);
+    const std::string list = text ? platform::fromUtf16(text) : "";
+    LocalFree(text);
+    LocalFree(descriptor);
+    return list;
+}
+
+// The set's private keys may be read by the user, SYSTEM and the
+// administrators alone, though the folder lets everyone read the rest.
+void expectKeysPrivate(const fs::path& set)
+{
+    EXPECT_NE(accessListOf(set / "client.crt").find(";WD)"), std::string::npos);
+    // Wine keeps no mark of a protected list.
+    const std::regex ownersAlone("D:P?(\\(A;;FA;;;(SY|BA|" + platform::fromUtf16(platform::currentUserSid())
+                                 + ")\\))+");
+    for (const char* key : {"client.key", "server.key", "privkey.pem"}) {
+        const std::string list = fs::exists(set / key) ? accessListOf(set / key) : "D:(A;;FA;;;SY)";
+        EXPECT_TRUE(std::regex_match(list, ownersAlone)) << key << ": " << list;
+    }
+}
+
 struct WholeRuns : ::testing::Test
 {
     const fs::path shipped = platform::pathFromUtf8(std::getenv("VELMORA_EXE_FOLDER"));
     const fs::path sets = platform::pathFromUtf8(std::getenv("VELMORA_SETS_FOLDER"));
-    Velmora app {shipped / "openssl.exe"};
+    Velmora app {velmora::testing::programFolder() / "stand_in_openssl.exe"};
     const fs::path folder = app.folder.path() / "app";
     const std::set<std::string> shippedFiles = driver::namesIn(folder);
     const std::string shippedSerial = driver::contentOf(folder / "ca.db.serial");
@@ -107,7 +141,8 @@ struct WholeRuns : ::testing::Test
         driver::waitUntil("the kind switched", [&] { return app.checked("opt_Type", kind); });
     }
     // After a whole run the folder holds what it shipped with, the signing
-    // script aside, and the CA database as it was before the signing.
+    // script aside, and the CA database as it was before the signing; the
+    // planted cmd.exe never ran.
     void expectFolderAsShipped()
     {
         std::set<std::string> names = driver::namesIn(folder);
@@ -122,8 +157,11 @@ TEST_F(WholeRuns, ClientOnly)
 {
     fill("https://client.example.test/", sets / "client-only", 0);
     app.click("cmd_Create");
+    driver::waitUntil("the generate button disabled while the run lasts", [&] { return !app.enabled("cmd_Create"); });
     EXPECT_NE(answerConsolesUntilMessageBox(app, {newKey, request}).find(job::messages::completed), std::string::npos);
+    EXPECT_TRUE(app.enabled("cmd_Create"));
     expectFolderAsShipped();
+    expectKeysPrivate(sets / "client-only" / "client.example.test");
 }
 
 TEST_F(WholeRuns, ClientAndServerWithTheAutomaticRequest)
@@ -139,6 +177,7 @@ TEST_F(WholeRuns, ClientAndServerWithTheAutomaticRequest)
     app.click("cmd_Sign");
     EXPECT_NE(app.answer(IDOK).find(job::messages::completed), std::string::npos);
     expectFolderAsShipped();
+    expectKeysPrivate(sets / "automatic" / "www.example.test");
 }
 
 TEST_F(WholeRuns, ClientAndServerWithAPastedRequest)

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine on a virtual X display, in the given
-# prefix, as on a Traditional Chinese system; then, when
-# VELMORA_REFERENCE_PICTURE names one, compares the window picture the
-# program left in frmMain-wine.bmp with it.
+# prefix, as on a Traditional Chinese system. The display keeps its screen in
+# the file VELMORA_SCREEN_FILE names; when VELMORA_REFERENCE_PICTURE names a
+# picture, the screen the program copied to frmMain-wine.xwd is compared
+# with it where the window stands, centred.
 # Usage: under_wine_x.sh <prefix> <program.exe> [arguments...]
 set -euo pipefail
 if [ "${1:-}" != --on-display ]; then
-    exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" --on-display "$@"
+    screen=$(mktemp -d)
+    export VELMORA_SCREEN_FOLDER=$screen VELMORA_SCREEN_FILE=Z:$screen/Xvfb_screen0
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -fbdir $screen" "$0" --on-display "$@"
 fi
 shift
 prefix=$1 reference=${VELMORA_REFERENCE_PICTURE:-}
@@ -17,7 +20,7 @@ chinese=(env LOCPATH="$prefix/unix-locale" LANG=zh_TW.UTF-8 LC_ALL=zh_TW.UTF-8)
 
 # One server for the whole run: one that is shutting down stalls the next start.
 wineserver -p
-trap 'wineserver -k || true' EXIT
+trap 'wineserver -k || true; rm -rf "$VELMORA_SCREEN_FOLDER"' EXIT
 # No window manager runs: without this, every close waits for one.
 "${chinese[@]}" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
 # Wine's faces have no Chinese glyphs: they borrow them from WenQuanYi. Wine
@@ -30,8 +33,11 @@ done
 "${chinese[@]}" wine "$@"
 
 if [ -n "$reference" ]; then
+    read -r width height < <(identify -format '%w %h\n' "$reference")
+    convert frmMain-wine.xwd -crop "${width}x$height+$(((1024 - width) / 2))+$(((768 - height) / 2))" +repage \
+        frmMain-wine.png
     # A few pixels may differ: the caret blinks.
-    differing=$(compare -metric AE -fuzz 10% "$reference" frmMain-wine.bmp frmMain-wine-difference.png 2>&1) || true
+    differing=$(compare -metric AE -fuzz 10% "$reference" frmMain-wine.png frmMain-wine-difference.png 2>&1) || true
     echo "window picture: $differing pixels differ from ${reference##*/}"
     if ! [ "$differing" -le 50 ] 2>/dev/null; then
         echo "${0##*/}: the window looks different; see $PWD/frmMain-wine-difference.png" >&2
