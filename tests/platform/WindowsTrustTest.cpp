@@ -40,14 +40,12 @@ TEST(AccessList, TrustsTheUsersTheSystemsAndTheInstallersEntriesThatNoOtherAccou
         {L"O:BUD:(A;;FA;;;{me})", change, OwnedByAnother},
         {L"O:{me}", change, OthersMayWrite}, // no list: anyone may do anything
         {L"O:{me}D:(A;;0x2;;;WD)", change, OthersMayWrite}, // add a file
-        {L"O:{me}D:(A;;0x100;;;BU)", change, OthersMayWrite}, // set its attributes
         {L"O:{me}D:(A;;WO;;;S-1-5-21-1-2-3-1001)", change, OthersMayWrite},
         {L"O:{me}D:(A;;GW;;;AU)", change, OthersMayWrite},
         {L"O:{me}D:(D;;FA;;;WD)", change, None},
         {L"O:SYD:(A;OICIIO;FA;;;AU)", change, None}, // only for what is made inside
         {L"O:SYD:(A;;0x6;;;AU)(A;OICIIO;SDGXGWGR;;;AU)", add, None}, // a drive's root
         {L"O:SYD:(A;;0x40;;;AU)", add, OthersMayWrite}, // remove what it holds
-        {L"O:SYD:(A;;SD;;;WD)", add, OthersMayWrite},
         {L"O:SYD:(A;;WD;;;BU)", add, OthersMayWrite},
     };
     for (const auto& [sddl, tolerated, problem] : cases)

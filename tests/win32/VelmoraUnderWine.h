@@ -46,27 +46,16 @@ inline std::string classOf(HWND window)
     return velmora::platform::fromUtf16(name);
 }
 
-inline std::vector<HWND> visibleWindows()
+// The visible top windows of a class, with the process that owns each.
+inline std::vector<std::pair<HWND, DWORD>> windowsOfClass(const wchar_t* name)
 {
-    std::vector<HWND> windows;
-    EnumWindows(
-        [](HWND window, LPARAM found) -> BOOL {
-            if (IsWindowVisible(window))
-                reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&windows));
-    return windows;
-}
-
-// The console windows on the screen, whichever program they run.
-inline std::vector<HWND> consoleWindows()
-{
-    std::vector<HWND> consoles;
-    for (HWND window : visibleWindows())
-        if (classOf(window) == "WineConsoleClass")
-            consoles.push_back(window);
-    return consoles;
+    std::vector<std::pair<HWND, DWORD>> found;
+    DWORD owner = 0;
+    for (HWND window = FindWindowExW(nullptr, nullptr, name, nullptr); window;
+         window = FindWindowExW(nullptr, window, name, nullptr))
+        if (IsWindowVisible(window) && GetWindowThreadProcessId(window, &owner))
+            found.emplace_back(window, owner);
+    return found;
 }
 
 // The program under test, started from a copy of the folder it ships in.
@@ -131,34 +120,23 @@ struct Velmora
         return thread.hwndFocus;
     }
 
-    // The program's message box, if one shows, and once it shows.
+    // The program's message box, if one shows.
     HWND findMessageBox() const
     {
-        DWORD owner = 0;
-        for (HWND window : visibleWindows())
-            if (GetWindowThreadProcessId(window, &owner) && owner == process.dwProcessId && classOf(window) == "#32770")
+        for (const auto& [window, owner] : windowsOfClass(L"#32770"))
+            if (owner == process.dwProcessId)
                 return window;
         return nullptr;
     }
-    HWND messageBox() const
+    // Answers the message box once it shows, and gives back its labels' texts and its title.
+    std::string answer(int button) const
     {
         HWND box = nullptr;
         waitUntil("a message box", [&] { return (box = findMessageBox()) != nullptr; });
-        return box;
-    }
-    static std::string labelsOf(HWND box)
-    {
-        std::string labels;
+        std::string said;
         for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-            if (classOf(child) == "Static")
-                labels += textOf(child);
-        return labels;
-    }
-    // Answers the message box that shows, and gives back what it said.
-    std::string answer(int button) const
-    {
-        const HWND box = messageBox();
-        const std::string said = labelsOf(box) + " / " + textOf(box);
+            said += classOf(child) == "Static" ? textOf(child) : "";
+        said += " / " + textOf(box);
         PostMessageW(box, WM_COMMAND, button, 0);
         waitUntil("the message box to close", [box] { return !IsWindow(box); });
         return said;

@@ -1,9 +1,11 @@
-// Whole runs of the real velmora.exe with the real openssl.exe, both from the
-// zip a user unpacks, under Wine on a virtual display: a client-only set, a
-// client-and-server set with the automatic request and one with a pasted
-// request. The answers are typed into each console as key presses; the
-// signing script runs through cmd.exe as the user would start it. The sets
-// land in VELMORA_SETS_FOLDER, where Linux's openssl checks them afterwards.
+// The real velmora.exe and openssl.exe, from the zip a user unpacks, under
+// Wine on a virtual display, driven from outside as a user meets them. First
+// the window: its defaults, the kind switch, a refused press and the close
+// question. Then whole runs: a client-only set, a client-and-server set with
+// the automatic request and one with a pasted request. The answers are typed
+// into each console as key presses; the signing script runs through cmd.exe
+// as the user would start it. The sets land in VELMORA_SETS_FOLDER, where
+// Linux's openssl checks them afterwards.
 #include "ProgramFolder_win.h"
 #include "VelmoraUnderWine.h"
 #include "job/Messages.h"
@@ -23,14 +25,81 @@ namespace driver = velmora::testing;
 using driver::Velmora;
 using namespace std::chrono_literals;
 
-constexpr std::string_view passPhrase = "velmora-test";
+TEST(WindowUnderWine, AsAUserMeetsIt)
+{
+    const Velmora app(driver::programFolder() / "stand_in_openssl.exe");
+
+    // At start: centred, at its size, with its defaults and the focus on the key length.
+    RECT client, outer;
+    GetClientRect(app.main, &client);
+    GetWindowRect(app.main, &outer);
+    EXPECT_EQ(client.right, window::clientWidth);
+    EXPECT_EQ(client.bottom, window::clientHeight);
+    EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
+    EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2);
+    EXPECT_EQ(app.text("cmb_MaxLen"), "2048");
+    EXPECT_EQ(SendMessageW(app("cmb_MaxLen"), CB_GETCOUNT, 0, 0), 6);
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    const auto dates = window::defaultDates(std::chrono::year(now.wYear) / now.wMonth / now.wDay);
+    EXPECT_EQ(app.text("meb_StartDate"), dates.start);
+    EXPECT_EQ(app.text("meb_EndDate"), dates.end);
+    EXPECT_TRUE(app.checked("opt_Type", 0));
+    EXPECT_FALSE(app.checked("opt_Type", 1));
+    for (const char* name : {"fae_Main", "txt_SrvReq", "chk_AutoReq"})
+        EXPECT_FALSE(app.enabled(name)) << name;
+    EXPECT_EQ(GetParent(app.focus()), app("cmb_MaxLen"));
+    EXPECT_EQ(app.text("lab_Title", 4), "到期日期：");
+
+    // The picture on fixed dates, compared with the reference by the script that runs this test.
+    app.setText("meb_StartDate", "2026/12/06");
+    app.setText("meb_EndDate", "2027/12/06");
+    app.setText("meb_EndDate", "2027/13"); // refused: the box keeps its date
+    EXPECT_EQ(app.text("meb_EndDate"), "2027/12/06");
+    // What the virtual display shows, from the file it keeps its screen in;
+    // its pointer, drawn into that screen, out of the way.
+    SetCursorPos(0, 0);
+    RedrawWindow(app.main, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    fs::remove("frmMain-wine.xwd");
+    fs::copy_file(platform::pathFromUtf8(std::getenv("VELMORA_SCREEN_FILE")), "frmMain-wine.xwd");
+    app.setText("meb_StartDate", dates.start);
+    app.setText("meb_EndDate", dates.end);
+
+    // The kind switch: the frame follows the kind, and the pasted text stays.
+    app.click("opt_Type", 1);
+    driver::waitUntil("the request frame to be enabled",
+                      [&] { return app.enabled("fae_Main") && app.enabled("txt_SrvReq"); });
+    app.setText("txt_SrvReq", "pasted");
+    app.click("opt_Type", 0);
+    driver::waitUntil("the request frame to be disabled", [&] { return !app.enabled("txt_SrvReq"); });
+    EXPECT_FALSE(app.enabled("fae_Main"));
+    EXPECT_EQ(app.text("txt_SrvReq"), "pasted");
+
+    // A refused press says why and puts the focus where the input is missing.
+    app.click("cmd_Create");
+    EXPECT_NE(app.answer(IDOK).find(job::messages::urlMissing), std::string::npos);
+    driver::waitUntil("the focus on the site address", [&] { return app.focus() == app("txt_URL"); });
+
+    // The close asks first; No keeps the window.
+    app.click("cmd_Cancel");
+    EXPECT_EQ(app.answer(IDNO), std::string(window::closeQuestion) + " / Velmora");
+    EXPECT_TRUE(IsWindowVisible(app.main));
+
+    // Yes closes it, and the program ends.
+    app.click("cmd_Cancel");
+    app.answer(IDYES);
+    EXPECT_EQ(WaitForSingleObject(app.process.hProcess, 30000), WAIT_OBJECT_0);
+    DWORD status = 1;
+    GetExitCodeProcess(app.process.hProcess, &status);
+    EXPECT_EQ(status, 0u);
+}
 
 // What a user types at each step's prompts: a new key's pass phrase twice; a
 // key's pass phrase, then Enter for each name's default; the CA key's pass
 // phrase and yes to the signing and to the commit. Wine titles every console
 // with cmd.exe's path, so the steps are told apart by their order.
 using Answers = std::vector<std::string>;
-const std::string pass(passPhrase);
+const std::string pass = "velmora-test";
 const Answers newKey {pass, pass};
 const Answers request {pass, "", "", "", "", "", "", "", "", "", ""};
 const Answers signing {pass, "y", "y"};
@@ -49,26 +118,29 @@ void typeLine(HWND console, const std::string& line)
     press(VK_RETURN);
 }
 
-// Answers each console that opens with the next step's answers until the
-// program's message box shows; gives back what the box said, and closes it.
+// Answers each console not yet answered with the next step's answers.
+void answerNewConsoles(std::set<HWND>& answered, const std::vector<Answers>& steps)
+{
+    // Wine's consoles, whichever program runs in them.
+    for (const auto& [console, owner] : driver::windowsOfClass(L"WineConsoleClass"))
+        if (answered.insert(console).second) {
+            if (answered.size() > steps.size())
+                throw std::runtime_error("more consoles than steps");
+            for (const std::string& line : steps[answered.size() - 1])
+                typeLine(console, line);
+        }
+}
+
+// Answers the consoles that open until the program's message box shows;
+// gives back what the box said, and closes it.
 std::string answerConsolesUntilMessageBox(const Velmora& app, const std::vector<Answers>& steps)
 {
     std::set<HWND> answered;
-    HWND box = nullptr;
     driver::waitUntil(
         "the run's consoles and its message box",
         [&] {
-            box = app.findMessageBox();
-            if (box)
-                return true;
-            for (HWND console : driver::consoleWindows())
-                if (answered.insert(console).second) {
-                    if (answered.size() > steps.size())
-                        throw std::runtime_error("more consoles than steps");
-                    for (const std::string& line : steps[answered.size() - 1])
-                        typeLine(console, line);
-                }
-            return false;
+            answerNewConsoles(answered, steps);
+            return app.findMessageBox() != nullptr;
         },
         300s);
     return app.answer(IDOK);
@@ -84,10 +156,7 @@ void runSigningScript(const fs::path& folder)
                                folder.c_str(), &startup, &process));
     std::set<HWND> answered;
     driver::waitUntil("UserSign.bat to end", [&] {
-        for (HWND console : driver::consoleWindows())
-            if (answered.insert(console).second)
-                for (const std::string& line : signing)
-                    typeLine(console, line);
+        answerNewConsoles(answered, {signing});
         return WaitForSingleObject(process.hProcess, 0) == WAIT_OBJECT_0;
     });
     CloseHandle(process.hThread);
@@ -125,9 +194,8 @@ void expectKeysPrivate(const fs::path& set)
 
 struct WholeRuns : ::testing::Test
 {
-    const fs::path shipped = platform::pathFromUtf8(std::getenv("VELMORA_EXE_FOLDER"));
     const fs::path sets = platform::pathFromUtf8(std::getenv("VELMORA_SETS_FOLDER"));
-    Velmora app {velmora::testing::programFolder() / "stand_in_openssl.exe"};
+    Velmora app {driver::programFolder() / "stand_in_openssl.exe"};
     const fs::path folder = app.folder.path() / "app";
     const std::set<std::string> shippedFiles = driver::namesIn(folder);
     const std::string shippedSerial = driver::contentOf(folder / "ca.db.serial");
@@ -139,6 +207,15 @@ struct WholeRuns : ::testing::Test
         app.setText("txt_SavePath", platform::utf8FromPath(save));
         app.click("opt_Type", kind);
         driver::waitUntil("the kind switched", [&] { return app.checked("opt_Type", kind); });
+    }
+    // The user runs the signing script and presses the signing-finished
+    // button; the run's last message says what was exported.
+    void signAndFinish(std::string_view completion)
+    {
+        runSigningScript(folder);
+        app.click("cmd_Sign");
+        EXPECT_NE(app.answer(IDOK).find(completion), std::string::npos);
+        expectFolderAsShipped();
     }
     // After a whole run the folder holds what it shipped with, the signing
     // script aside, and the CA database as it was before the signing; the
@@ -167,16 +244,12 @@ TEST_F(WholeRuns, ClientOnly)
 TEST_F(WholeRuns, ClientAndServerWithTheAutomaticRequest)
 {
     fill("www.example.test", sets / "automatic", 1);
-    if (!app.checked("chk_AutoReq"))
-        app.click("chk_AutoReq");
+    app.click("chk_AutoReq");
     driver::waitUntil("the automatic request checked", [&] { return app.checked("chk_AutoReq"); });
     app.click("cmd_Create");
     const auto handOff = answerConsolesUntilMessageBox(app, {newKey, request, newKey, request});
     EXPECT_NE(handOff.find("UserSign.bat"), std::string::npos);
-    runSigningScript(folder);
-    app.click("cmd_Sign");
-    EXPECT_NE(app.answer(IDOK).find(job::messages::completed), std::string::npos);
-    expectFolderAsShipped();
+    signAndFinish(job::messages::completed);
     expectKeysPrivate(sets / "automatic" / "www.example.test");
 }
 
@@ -186,10 +259,7 @@ TEST_F(WholeRuns, ClientAndServerWithAPastedRequest)
     app.setText("txt_SrvReq", driver::contentOf(sets / "pasted.csr"));
     app.click("cmd_Create");
     EXPECT_NE(answerConsolesUntilMessageBox(app, {newKey, request}).find("UserSign.bat"), std::string::npos);
-    runSigningScript(folder);
-    app.click("cmd_Sign");
-    EXPECT_NE(app.answer(IDOK).find(job::messages::completedWithoutServerKey), std::string::npos);
-    expectFolderAsShipped();
+    signAndFinish(job::messages::completedWithoutServerKey);
 }
 
 } // namespace
