@@ -45,4 +45,6 @@ cmake --build build-windows
 # (kept in build-windows, so only a fresh clone builds it); the whole runs
 # under Wine run from it.
 scripts/package-windows.sh build-windows
+started=$SECONDS
 run_tests build-windows
+echo "the Windows tests and the whole runs under Wine took $((SECONDS - started)) s"
