@@ -55,9 +55,11 @@ std::string variable(const wchar_t* name)
 int wmain(int argc, wchar_t* argv[])
 {
     if (argc == 3 && std::wstring_view(argv[1]) == L"wait-for") {
-        while (!fs::exists(argv[2]))
+        // Seen as soon as it is made, the file may still be open in the test,
+        // and cannot be removed until it is closed.
+        for (std::error_code stillOpen; !fs::exists(argv[2]) || !fs::remove(argv[2], stillOpen);)
             Sleep(5);
-        return fs::remove(argv[2]) ? 0 : 1;
+        return 0;
     }
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)
