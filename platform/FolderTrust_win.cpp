@@ -117,12 +117,6 @@ std::string shownPath(const std::wstring& longPath)
     return fromUtf16(longPath.starts_with(L"\\\\?\\") ? longPath.substr(4) : longPath);
 }
 
-// Every folder above the entry, up to the root of its drive or share, as on
-// POSIX. Each may let others add entries, but not remove or rename the one
-// below nor change itself: C:\ lets every signed-in user make folders in it,
-// as the sticky /tmp lets every user make files, and neither lets them move
-// another's away. Wine shows no sticky bit: a folder under Z:\tmp is refused
-// there, one in Wine's own temporary folder is not.
 // The folder above one in the long form, or nothing at the root of its
 // drive (\\?\C:\) or share (\\?\UNC\server\share).
 std::optional<std::wstring> folderAbove(const std::wstring& path)
@@ -138,6 +132,12 @@ std::optional<std::wstring> folderAbove(const std::wstring& path)
     return path.substr(0, std::max(path.find_last_of(L'\\'), root));
 }
 
+// Every folder above the entry, up to the root of its drive or share, as on
+// POSIX. Each may let others add entries, but not remove or rename the one
+// below nor change itself: C:\ lets every signed-in user make folders in it,
+// as the sticky /tmp lets every user make files, and neither lets them move
+// another's away. Wine shows no sticky bit: a folder under Z:\tmp is refused
+// there, one in Wine's own temporary folder is not.
 TrustProblem foldersAboveProblem(HANDLE entry)
 {
     std::wstring folder = finalPath(entry);
