@@ -17,7 +17,7 @@ namespace velmora::job {
 // tests pass their own console, folder and a short pause.
 struct JobServices
 {
-    std::string workingFolder; // holds the tool, its configuration and every working file
+    std::string workingFolder; // holds the tool's configuration, its CA database and every working file
     platform::Console& console;
     platform::DispatchEvents dispatch;
     std::chrono::milliseconds pauseLength {5000};
@@ -29,6 +29,9 @@ struct JobServices
     // look at a pasted request.
     std::function<std::chrono::system_clock::time_point()> now = std::chrono::system_clock::now;
     platform::HiddenRun runHidden = platform::runHidden;
+    // The folder the tool itself is run from, by its full path; the working
+    // folder when empty.
+    std::string toolFolder {};
 };
 
 // The generate button: the checks, the tool's steps, then either the

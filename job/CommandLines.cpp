@@ -9,15 +9,20 @@ std::string ToolCommands::pathOf(std::string_view fileName) const
     return workingFolder + form.separator + std::string(fileName);
 }
 
+std::string ToolCommands::toolPath() const
+{
+    return (toolFolder.empty() ? workingFolder : toolFolder) + form.separator + std::string(form.toolFile);
+}
+
 std::string ToolCommands::key(std::string_view keyFile, std::string_view keyLength) const
 {
-    return joinCommand({pathOf(form.toolFile), "genrsa", "-des3", "-out", pathOf(keyFile), std::string(keyLength)},
+    return joinCommand({toolPath(), "genrsa", "-des3", "-out", pathOf(keyFile), std::string(keyLength)},
                        form.shell);
 }
 
 std::string ToolCommands::caCertificate(int days) const
 {
-    return joinCommand({pathOf(form.toolFile), "req", "-config", pathOf(toolFiles::configuration), "-new", "-x509",
+    return joinCommand({toolPath(), "req", "-config", pathOf(toolFiles::configuration), "-new", "-x509",
                         "-days", std::to_string(days), "-key", pathOf(toolFiles::caKey), "-out",
                         pathOf(toolFiles::caCertificate)},
                        form.shell);
@@ -25,14 +30,14 @@ std::string ToolCommands::caCertificate(int days) const
 
 std::string ToolCommands::serverRequest() const
 {
-    return joinCommand({pathOf(form.toolFile), "req", "-config", pathOf(toolFiles::configuration), "-new", "-key",
+    return joinCommand({toolPath(), "req", "-config", pathOf(toolFiles::configuration), "-new", "-key",
                         pathOf(toolFiles::serverKey), "-out", pathOf(toolFiles::serverRequest)},
                        form.shell);
 }
 
 std::vector<std::string> ToolCommands::requestCheck() const
 {
-    return {pathOf(form.toolFile),           "req", "-config", pathOf(toolFiles::configuration), "-noout", "-in",
+    return {toolPath(),           "req", "-config", pathOf(toolFiles::configuration), "-noout", "-in",
             pathOf(toolFiles::serverRequest)};
 }
 

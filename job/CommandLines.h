@@ -9,12 +9,15 @@
 namespace velmora::job {
 
 // The tool's command lines for the generation steps. Every file is named by
-// its full path in the working folder; the runner puts the interpreter
-// prefix in front.
+// its full path in the working folder, the tool by its full path in its own
+// folder; the runner puts the interpreter prefix in front.
 struct ToolCommands
 {
     const SystemForm& form;
     std::string workingFolder;
+    std::string toolFolder; // the working folder when empty
+
+    std::string toolPath() const;
 
     // A new pass-phrase protected key, ca.key or server.key.
     std::string key(std::string_view keyFile, std::string_view keyLength) const;

@@ -15,7 +15,8 @@ namespace {
 
 // What the press refuses before the user types a pass phrase: an end date
 // that has passed and, for a server certificate, a host no certificate can
-// name or a pasted request the tool cannot read.
+// name, a tool the signing script could not run, or a pasted request the
+// tool cannot read.
 Outcome pressProblem(const Press& press, const Validity& validity, const SiteHost& host)
 {
     if (caDayCount(validity, press.services.now()) < 1)
@@ -23,6 +24,8 @@ Outcome pressProblem(const Press& press, const Validity& validity, const SiteHos
     if (!press.window.clientAndServerSelected())
         return std::nullopt;
     if (auto stop = hostProblem(host))
+        return stop;
+    if (auto stop = signingToolProblem(press))
         return stop;
     return press.window.autoRequestChecked() ? std::nullopt : takePastedRequest(press);
 }

@@ -43,9 +43,20 @@ std::optional<Problem> dateProblem(const std::string& startText, const std::stri
     return std::nullopt;
 }
 
-// Address, location and output folder: shared by both handlers.
-std::optional<CheckedTarget> checkTarget(JobWindow& window, char separator)
+std::string folderNameMessage(const FolderNameFault& fault)
 {
+    switch (fault.kind) {
+    case FolderNameFault::Character: return messages::urlHasForbiddenCharacter(fault.piece);
+    case FolderNameFault::TrailingDotOrBlank: return messages::urlPartEndsInDotOrBlank(fault.piece);
+    case FolderNameFault::DeviceName: break;
+    }
+    return messages::urlNamesADevice(fault.piece);
+}
+
+// Address, location and output folder: shared by both handlers.
+std::optional<CheckedTarget> checkTarget(JobWindow& window, const SystemForm& form)
+{
+    const char separator = form.separator;
     const std::string url = trimSpaces(window.urlText());
     window.setUrlText(url);
     if (url.empty())
@@ -53,6 +64,9 @@ std::optional<CheckedTarget> checkTarget(JobWindow& window, char separator)
     const std::string siteName = siteNameFromAddress(url);
     if (!isUsableSiteName(siteName))
         return reject(window, messages::urlInvalid, InputControl::Url);
+    if (form.shell == Shell::Cmd)
+        if (const auto fault = windowsFolderNameFault(siteName))
+            return reject(window, folderNameMessage(*fault), InputControl::Url);
 
     std::string saveLocation = trimSpaces(window.savePathText());
     window.setSavePathText(saveLocation);
@@ -71,13 +85,13 @@ std::optional<CheckedTarget> checkTarget(JobWindow& window, char separator)
 
 } // namespace
 
-std::optional<CheckedTarget> runGenerateChecks(JobWindow& window, char separator)
+std::optional<CheckedTarget> runGenerateChecks(JobWindow& window, const SystemForm& form)
 {
     if (const auto problem = dateProblem(window.startDateText(), window.endDateText()))
         return reject(window, problem->message, problem->focus);
     if (!isAcceptableKeyLength(window.maxLenText()))
         return reject(window, messages::keyLengthInvalid, InputControl::MaxLen);
-    auto target = checkTarget(window, separator);
+    auto target = checkTarget(window, form);
     if (!target)
         return std::nullopt;
     if (window.clientAndServerSelected() && window.serverRequestText().empty() && !window.autoRequestChecked())
@@ -86,9 +100,9 @@ std::optional<CheckedTarget> runGenerateChecks(JobWindow& window, char separator
     return target;
 }
 
-std::optional<CheckedTarget> runSigningFinishedChecks(JobWindow& window, char separator)
+std::optional<CheckedTarget> runSigningFinishedChecks(JobWindow& window, const SystemForm& form)
 {
-    return checkTarget(window, separator);
+    return checkTarget(window, form);
 }
 
 } // namespace velmora::job

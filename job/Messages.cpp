@@ -22,6 +22,21 @@ std::string folderNotCreated(std::string_view outputFolder)
     return join({"無法建立資料夾 ", outputFolder, "!"});
 }
 
+std::string urlHasForbiddenCharacter(std::string_view character)
+{
+    return join({"使用網址 中的 \"", character, "\" 不能用在 Windows 的資料夾名稱中!"});
+}
+
+std::string urlPartEndsInDotOrBlank(std::string_view part)
+{
+    return join({"使用網址 中的 \"", part, "\" 以點或空白結尾, 不能作為 Windows 的資料夾名稱!"});
+}
+
+std::string urlNamesADevice(std::string_view device)
+{
+    return join({"使用網址 中的 \"", device, "\" 是 Windows 保留的裝置名稱, 不能作為資料夾名稱!"});
+}
+
 std::string folderUnusable(std::string_view folder, std::string_view reason)
 {
     return join({"無法使用工作資料夾 ", folder, reason.empty() ? "" : ", ", reason, "!"});
@@ -40,6 +55,12 @@ std::string toolFileUnusable(std::string_view path, std::string_view reason)
 std::string toolMissing(std::string_view path)
 {
     return join({"找不到 ", path, ", 無法產生憑證!"});
+}
+
+std::string toolFolderNotInCodePage(std::string_view folder)
+{
+    return join({"程式資料夾 ", folder, " 的名稱有系統字碼頁沒有的字元, 簽章指令檔無法執行其中的 openssl.exe!", lineBreak,
+                 "請把 Velmora 安裝或解壓縮到名稱只有系統字碼頁字元的資料夾。"});
 }
 
 std::string stepFailed(std::string_view fileName)

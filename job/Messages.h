@@ -24,6 +24,11 @@ inline constexpr std::string_view serverRequestMissing = "您沒有輸入 伺服
 inline constexpr std::string_view serverRequestUnreadable = "伺服器憑證請求檔 不是正確的憑證請求檔!";
 inline constexpr std::string_view outputIsWorkingFolder = "存放位置 不可以是程式所在的資料夾!";
 std::string folderNotCreated(std::string_view outputFolder);
+// A site name Windows cannot give a folder: the character, the part or the
+// device name at fault.
+std::string urlHasForbiddenCharacter(std::string_view character);
+std::string urlPartEndsInDotOrBlank(std::string_view part);
+std::string urlNamesADevice(std::string_view device);
 
 // The working folder: why it cannot be used, when the reason is known.
 inline constexpr std::string_view folderNotAFolder = "它不是資料夾";
@@ -37,6 +42,7 @@ std::string folderUnusable(std::string_view folder, std::string_view reason);
 std::string outputFolderUnusable(std::string_view folder, std::string_view reason);
 std::string toolFileUnusable(std::string_view path, std::string_view reason);
 std::string toolMissing(std::string_view path);
+std::string toolFolderNotInCodePage(std::string_view folder);
 
 // The steps.
 inline constexpr std::string_view caKeyStatus = "正在產生用戶端憑證 Key ...";

@@ -10,10 +10,16 @@ Press::Press(JobWindow& window, const JobServices& services)
     : window(window)
     , services(services)
     , form(thisSystemForm())
-    , commands {form, services.workingFolder}
+    , commands {form, services.workingFolder, services.toolFolder}
     , workingFolder(pathFromUtf8(services.workingFolder))
     , workingFolderIdentity(platform::folderIdentity(services.workingFolder))
 {
+}
+
+bool Press::toolReadsUtf8() const
+{
+    return !platform::encodeText(services.workingFolder, services.codePage)
+        || !platform::encodeText(services.toolFolder, services.codePage);
 }
 
 void Press::pause() const

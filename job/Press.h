@@ -38,6 +38,9 @@ struct Press
     const std::optional<platform::FolderIdentity> workingFolderIdentity;
 
     std::string pathOf(std::string_view fileName) const { return commands.pathOf(fileName); }
+    // Whether the tool must take its arguments as UTF-8: a folder it is
+    // given, or runs from, has a name the ANSI code page lacks.
+    bool toolReadsUtf8() const;
     // The pause between two steps, with the window handling its events.
     void pause() const;
     // One round of the window's events.

@@ -48,9 +48,9 @@ Outcome outputFolderProblem(const Press& press, const std::string& outputFolder)
 // run its code, or sign with its database, in the user's name.
 Outcome untrustedToolFile(const Press& press)
 {
-    for (const auto name :
-         {press.form.toolFile, toolFiles::configuration, toolFiles::databaseIndex, toolFiles::databaseSerial}) {
-        const std::string path = press.pathOf(name);
+    for (const std::string& path :
+         {press.commands.toolPath(), press.pathOf(toolFiles::configuration), press.pathOf(toolFiles::databaseIndex),
+          press.pathOf(toolFiles::databaseSerial)}) {
         std::error_code error;
         if (!fs::exists(fs::symlink_status(pathFromUtf8(path), error)))
             continue;
@@ -62,6 +62,27 @@ Outcome untrustedToolFile(const Press& press)
 
 } // namespace
 
+// cmd.exe expands %NAME% even inside quotes: the tool would be given
+// another folder's files, or another program would run.
+Outcome rewrittenFolderName(const Press& press, const std::string& folder)
+{
+    if (press.form.shell == Shell::Cmd && folder.find('%') != std::string::npos)
+        return Stop {messages::folderUnusable(folder, messages::folderNameRewritten), {}};
+    return std::nullopt;
+}
+
+// The tool's own folder, where it lies apart from the working folder: another
+// account that could change it could change the tool.
+Outcome toolFolderProblem(const Press& press)
+{
+    const std::string& folder = press.services.toolFolder;
+    if (folder.empty())
+        return std::nullopt;
+    if (const auto problem = platform::folderTrustProblem(folder, true))
+        return Stop {messages::folderUnusable(folder, reasonFor(problem, folder)), {}};
+    return rewrittenFolderName(press, folder);
+}
+
 Outcome workingFolderProblem(const Press& press)
 {
     const std::string& folder = press.services.workingFolder;
@@ -72,11 +93,9 @@ Outcome workingFolderProblem(const Press& press)
         problem = {platform::FolderProblem::Replaced, folder};
     if (problem)
         return Stop {messages::folderUnusable(folder, reasonFor(problem, folder)), {}};
-    // cmd.exe expands %NAME% even inside quotes: the tool would be given
-    // another folder's files.
-    if (press.form.shell == Shell::Cmd && folder.find('%') != std::string::npos)
-        return Stop {messages::folderUnusable(folder, messages::folderNameRewritten), {}};
-    return std::nullopt;
+    if (auto stop = rewrittenFolderName(press, folder))
+        return stop;
+    return toolFolderProblem(press);
 }
 
 std::optional<CheckedTarget> checkedTarget(const Press& press, WindowChecks windowChecks)
@@ -86,7 +105,7 @@ std::optional<CheckedTarget> checkedTarget(const Press& press, WindowChecks wind
         stop = untrustedToolFile(press);
     std::optional<CheckedTarget> target;
     if (!stop) {
-        target = windowChecks(press.window, press.form.separator);
+        target = windowChecks(press.window, press.form);
         if (target)
             stop = outputFolderProblem(press, target->outputFolder);
     }
@@ -98,8 +117,7 @@ std::optional<CheckedTarget> checkedTarget(const Press& press, WindowChecks wind
 
 Outcome toolFileProblem(const Press& press)
 {
-    for (const auto name : {press.form.toolFile, toolFiles::configuration}) {
-        const std::string path = press.pathOf(name);
+    for (const std::string& path : {press.commands.toolPath(), press.pathOf(toolFiles::configuration)}) {
         std::error_code error;
         if (!fs::exists(pathFromUtf8(path), error))
             return Stop {messages::toolMissing(path), {}};

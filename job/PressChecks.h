@@ -12,7 +12,7 @@ namespace velmora::job {
 // output folder, which must not be the working folder: the export would copy
 // files onto themselves and the clean-up then delete them. Where the press is
 // to export, or nothing once the user has been told why it cannot go on.
-using WindowChecks = std::optional<CheckedTarget> (*)(JobWindow& window, char separator);
+using WindowChecks = std::optional<CheckedTarget> (*)(JobWindow& window, const SystemForm& form);
 std::optional<CheckedTarget> checkedTarget(const Press& press, WindowChecks windowChecks);
 
 // The tool or its configuration is not in the working folder.

@@ -1,5 +1,7 @@
 #include "job/SigningScript.h"
 
+#include "job/ShellQuoting.h"
+
 #include <cstdio>
 
 namespace velmora::job {
@@ -14,21 +16,37 @@ std::string signingTimestamp(std::chrono::year_month_day date, std::string_view 
     return text + std::string(timeOfDay) + "Z";
 }
 
-std::string signingCommand(const SystemForm& form, const Validity& validity)
+std::string signingCommand(const SystemForm& form, const Validity& validity, const SigningTool& tool)
 {
-    const std::string tool
-        = form.shell == Shell::Posix ? "./" + std::string(form.toolFile) : std::string(form.toolFile);
-    return tool + " ca -config openssl.cnf -startdate " + signingTimestamp(validity.start, "000000") + " -enddate "
-        + signingTimestamp(validity.end, "235959") + " -cert ca.crt -keyfile ca.key -in server.csr -out server.crt";
+    const bool posix = form.shell == Shell::Posix;
+    const std::string ownFolderTool = (posix ? "./" : "\"%~dp0") + std::string(form.toolFile) + (posix ? "" : "\"");
+    const std::string toolWord = tool.path.empty() ? ownFolderTool : quoteArgument(tool.path, form.shell);
+    return toolWord + " ca -config " + std::string(toolFiles::configuration) + " -startdate "
+        + signingTimestamp(validity.start, "000000") + " -enddate " + signingTimestamp(validity.end, "235959")
+        + " -cert ca.crt -keyfile ca.key -in server.csr -out server.crt";
 }
 
 std::vector<std::string> signingScriptLines(const SystemForm& form, const Validity& validity,
-                                            std::string_view subjectAltName)
+                                            std::string_view subjectAltName, const SigningTool& tool)
 {
     const std::string name = std::string(configurationVariables::subjectAltName) + "=" + std::string(subjectAltName);
-    if (form.shell == Shell::Cmd)
-        return {"@echo off", "set \"" + name + "\"", signingCommand(form, validity)};
-    return {"#!/bin/sh", R"line(cd "$(dirname "$0")" || exit 1)line", "export " + name, signingCommand(form, validity)};
+    const std::string configuration(toolFiles::configuration);
+    std::vector<std::string> lines;
+    if (form.shell == Shell::Cmd) {
+        lines = {"@echo off", R"(cd /d "%~dp0" || exit /b 1)", "setlocal",
+                 R"(for /f "delims==" %%v in ('set OPENSSL_ 2^>nul') do set "%%v=")",
+                 "set \"" + std::string(toolVariables::configuration) + "=%~dp0" + configuration + "\""};
+        if (tool.readsUtf8)
+            lines.push_back("set \"" + std::string(toolVariables::readsUtf8) + "=1\"");
+        lines.push_back("set \"" + name + "\"");
+    } else {
+        lines = {"#!/bin/sh", R"line(cd "$(dirname "$0")" || exit 1)line",
+                 R"(for name in $(env | sed -n 's/^\(OPENSSL_[A-Za-z0-9_]*\)=.*/\1/p'); do unset "$name"; done)",
+                 "export " + std::string(toolVariables::configuration) + "=\"$PWD/" + configuration + "\"",
+                 "export " + name};
+    }
+    lines.push_back(signingCommand(form, validity, tool));
+    return lines;
 }
 
 } // namespace velmora::job

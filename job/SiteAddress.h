@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,6 +18,16 @@ std::string siteNameFromAddress(std::string_view trimmedAddress);
 // host, and no part between separators is dots alone ("." or ".."), which
 // would put the output into the save location itself or beside it.
 bool isUsableSiteName(std::string_view siteName);
+
+// What keeps a part of a site name from naming a folder on Windows, which
+// refuses some characters, a name ending in a dot or a blank, and the names
+// of its devices, whatever follows them after a dot.
+struct FolderNameFault
+{
+    enum Kind { Character, TrailingDotOrBlank, DeviceName } kind;
+    std::string piece; // the character, the part, or the device's name as typed
+};
+std::optional<FolderNameFault> windowsFolderNameFault(std::string_view siteName);
 
 // A trimmed save location without one trailing separator. A location that is
 // the root alone ("/") keeps it, so the box never empties itself.

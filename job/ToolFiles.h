@@ -37,6 +37,14 @@ inline constexpr std::string_view commonName = "VELMORA_COMMON_NAME";
 inline constexpr std::string_view subjectAltName = "VELMORA_SUBJECT_ALT_NAME";
 } // namespace configurationVariables
 
+// The tool's own variables Velmora sets: the configuration file it reads,
+// and, for the Windows tool, that it takes its arguments and pass phrases as
+// UTF-8 instead of in the ANSI code page (other systems' tools do not look).
+namespace toolVariables {
+inline constexpr std::string_view configuration = "OPENSSL_CONF";
+inline constexpr std::string_view readsUtf8 = "OPENSSL_WIN32_UTF8";
+} // namespace toolVariables
+
 // How the interpreter of a command line reads it.
 enum class Shell { Cmd, Posix };
 

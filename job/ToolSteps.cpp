@@ -13,23 +13,24 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Makes the Windows tool take its arguments (and pass phrases) as UTF-8
-// instead of in the ANSI code page; other systems' tools do not look at it.
-constexpr const char* toolReadsUtf8Variable = "OPENSSL_WIN32_UTF8";
 
 Stop failedToProduce(std::string_view fileName)
 {
     return {messages::stepFailed(fileName), {}};
 }
 
-// What the tool's process gets in its environment: the step's values for the
-// configuration file and, only where a folder name the ANSI code page lacks
-// needs it, UTF-8 arguments. Otherwise the tool reads as it does when the
-// user starts the signing script: a pass phrase typed there must match.
+// What the tool's process gets in its environment: the configuration file
+// that was checked, which it then reads instead of its built-in one, the
+// step's values for that file and, only where a folder name the ANSI code
+// page lacks needs it, UTF-8 arguments. Otherwise the tool reads as it does
+// when the user starts the signing script: a pass phrase typed there must
+// match. Every other variable of the tool's the user's environment holds is
+// left out by the runner.
 platform::EnvironmentValues toolEnvironment(const Press& press, platform::EnvironmentValues values = {})
 {
-    if (!platform::encodeText(press.services.workingFolder, press.services.codePage))
-        values.emplace_back(toolReadsUtf8Variable, "1");
+    values.emplace_back(toolVariables::configuration, press.pathOf(toolFiles::configuration));
+    if (press.toolReadsUtf8())
+        values.emplace_back(toolVariables::readsUtf8, "1");
     return values;
 }
 
@@ -113,10 +114,20 @@ Outcome takePastedRequest(const Press& press)
     const std::string path = press.pathOf(toolFiles::serverRequest);
     if (!platform::writeTextLines(path, {request}, press.services.codePage))
         return failedToProduce(toolFiles::serverRequest);
-    if (press.services.runHidden(press.commands.requestCheck(), toolEnvironment(press)) == 0)
+    if (press.services.runHidden(press.commands.requestCheck(), toolEnvironment(press), press.services.workingFolder) == 0)
         return std::nullopt;
     removeFile(press.workingFolder, toolFiles::serverRequest);
     return Stop {std::string(messages::serverRequestUnreadable), InputControl::SrvReq};
+}
+
+// A batch file is read in the ANSI code page: a folder of the tool's that it
+// cannot spell there, it could not run the tool from.
+Outcome signingToolProblem(const Press& press)
+{
+    const std::string& folder = press.services.toolFolder;
+    if (press.form.shell != Shell::Cmd || folder.empty() || platform::encodeText(folder, press.services.codePage))
+        return std::nullopt;
+    return Stop {messages::toolFolderNotInCodePage(folder), {}};
 }
 
 Outcome hostProblem(const SiteHost& host)
@@ -132,8 +143,10 @@ Outcome writeSigningScript(const Press& press, const Validity& validity, const S
     // A certificate an earlier script signed must not pass for this one's.
     const std::string path = press.pathOf(press.form.signingScript);
     const bool posix = press.form.shell == Shell::Posix;
+    const SigningTool tool {press.services.toolFolder.empty() ? std::string() : press.commands.toolPath(),
+                            press.toolReadsUtf8()};
     if (!removeFile(press.workingFolder, toolFiles::serverCertificate)
-        || !platform::writeTextLines(path, signingScriptLines(press.form, validity, host.subjectAltName()),
+        || !platform::writeTextLines(path, signingScriptLines(press.form, validity, host.subjectAltName(), tool),
                                      press.services.codePage, posix ? platform::LineEnd::Lf : platform::LineEnd::CrLf))
         return failedToProduce(press.form.signingScript);
     if (posix) {

@@ -27,6 +27,9 @@ Outcome makeServerRequest(const Press& press, std::string_view prefix, const Sit
 // pasted request's key is where the request was made.
 Outcome takePastedRequest(const Press& press);
 
+// Why the signing script could not run the tool, if so.
+Outcome signingToolProblem(const Press& press);
+
 // Why no certificate could name the host, if so.
 Outcome hostProblem(const SiteHost& host);
 

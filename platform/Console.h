@@ -3,6 +3,7 @@
 #include "platform/ChildEnvironment.h"
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 namespace velmora::platform {
@@ -32,7 +33,9 @@ public:
 };
 
 // The system's console: a new console window on Windows, a terminal emulator
-// started for the one command elsewhere.
-std::unique_ptr<Console> makeSystemConsole();
+// started for the one command elsewhere. Its commands start in the given
+// folder (the working folder), not wherever this program was started from;
+// in this program's own current folder when it is empty.
+std::unique_ptr<Console> makeSystemConsole(const std::string& startFolder = {});
 
 } // namespace velmora::platform

@@ -12,16 +12,18 @@ namespace velmora::platform {
 
 namespace {
 
-// Standard input, output and error all on /dev/null.
+// Standard input, output and error all on /dev/null, in the folder to start in.
 class SilentFiles
 {
 public:
-    SilentFiles()
+    explicit SilentFiles(const std::string& startFolder)
     {
         posix_spawn_file_actions_init(&actions_);
         for (int descriptor : {0, 1, 2})
             posix_spawn_file_actions_addopen(&actions_, descriptor, "/dev/null", descriptor == 0 ? O_RDONLY : O_WRONLY,
                                              0);
+        if (!startFolder.empty())
+            posix_spawn_file_actions_addchdir_np(&actions_, startFolder.c_str());
     }
     ~SilentFiles() { posix_spawn_file_actions_destroy(&actions_); }
     SilentFiles(const SilentFiles&) = delete;
@@ -34,7 +36,8 @@ private:
 
 } // namespace
 
-std::optional<int> runHidden(const std::vector<std::string>& argv, const EnvironmentValues& environment)
+std::optional<int> runHidden(const std::vector<std::string>& argv, const EnvironmentValues& environment,
+                             const std::string& startFolder)
 {
     if (argv.empty() || !argv.front().starts_with('/'))
         return std::nullopt;
@@ -50,7 +53,7 @@ std::optional<int> runHidden(const std::vector<std::string>& argv, const Environ
     for (auto& entry : entries)
         environmentPointers.push_back(entry.data());
     environmentPointers.push_back(nullptr);
-    const SilentFiles silent;
+    const SilentFiles silent(startFolder);
     pid_t pid = 0;
     // posix_spawn, not posix_spawnp: the path is used as given, never searched.
     if (posix_spawn(&pid, arguments[0], silent.get(), nullptr, arguments.data(), environmentPointers.data()) != 0)

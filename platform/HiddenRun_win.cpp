@@ -31,7 +31,8 @@ std::wstring quotedForStart(const std::wstring& argument)
 
 } // namespace
 
-std::optional<int> runHidden(const std::vector<std::string>& argv, const EnvironmentValues& environment)
+std::optional<int> runHidden(const std::vector<std::string>& argv, const EnvironmentValues& environment,
+                             const std::string& startFolder)
 {
     if (argv.empty())
         return std::nullopt;
@@ -51,9 +52,10 @@ std::optional<int> runHidden(const std::vector<std::string>& argv, const Environ
     // The full path as the program to start: no search order applies.
     const std::wstring program = toUtf16(argv.front());
     std::wstring block = environmentBlock(environment);
-    const bool started
-        = CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, TRUE,
-                         CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT, block.data(), nullptr, &startup, &process);
+    const std::wstring folder = toUtf16(startFolder);
+    const bool started = CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, TRUE,
+                                        CREATE_NO_WINDOW | CREATE_UNICODE_ENVIRONMENT, block.data(),
+                                        folder.empty() ? nullptr : folder.c_str(), &startup, &process);
     CloseHandle(nothing);
     if (!started)
         return std::nullopt;

@@ -25,7 +25,8 @@ std::vector<char*> pointersTo(const std::vector<std::string>& strings)
 
 } // namespace
 
-std::optional<pid_t> spawnProcess(const std::vector<std::string>& argv, const EnvironmentValues& environment)
+std::optional<pid_t> spawnProcess(const std::vector<std::string>& argv, const EnvironmentValues& environment,
+                                  const std::string& startFolder)
 {
     if (argv.empty())
         return std::nullopt;
@@ -35,8 +36,14 @@ std::optional<pid_t> spawnProcess(const std::vector<std::string>& argv, const En
     entries = environmentWith(std::move(entries), environment, false);
     auto arguments = pointersTo(argv);
     auto environmentPointers = pointersTo(entries);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (!startFolder.empty())
+        posix_spawn_file_actions_addchdir_np(&actions, startFolder.c_str());
     pid_t pid = 0;
-    if (posix_spawnp(&pid, arguments[0], nullptr, nullptr, arguments.data(), environmentPointers.data()) != 0)
+    const int failed = posix_spawnp(&pid, arguments[0], &actions, nullptr, arguments.data(), environmentPointers.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed)
         return std::nullopt;
     return pid;
 }

@@ -10,9 +10,11 @@
 namespace velmora::platform {
 
 // Starts a program (looked up on PATH when the name has no slash) with the
-// given arguments and this process's environment plus the values. No
-// process when the program cannot be started.
-std::optional<pid_t> spawnProcess(const std::vector<std::string>& argv, const EnvironmentValues& environment);
+// given arguments and this process's environment plus the values, in the
+// given folder (this process's current one when empty). No process when the
+// program cannot be started.
+std::optional<pid_t> spawnProcess(const std::vector<std::string>& argv, const EnvironmentValues& environment,
+                                  const std::string& startFolder = {});
 
 // A started child, looked at with waitpid without waiting. Ending it is not
 // its business: the runner waits for it however long it takes. Dropped while

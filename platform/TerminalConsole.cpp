@@ -22,8 +22,9 @@ std::string searchPath()
 
 } // namespace
 
-TerminalConsole::TerminalConsole(std::vector<TerminalEmulator> candidates)
+TerminalConsole::TerminalConsole(std::vector<TerminalEmulator> candidates, std::string startFolder)
     : candidates_(std::move(candidates))
+    , startFolder_(std::move(startFolder))
 {
 }
 
@@ -46,15 +47,15 @@ std::unique_ptr<RunningCommand> TerminalConsole::start(std::string_view prefix, 
                 continue;
             terminal.program = *found;
         }
-        if (const auto pid = spawnProcess(terminalArgv(terminal, title, commandArgv), environment))
+        if (const auto pid = spawnProcess(terminalArgv(terminal, title, commandArgv), environment, startFolder_))
             return std::make_unique<PosixProcess>(*pid);
     }
     return nullptr;
 }
 
-std::unique_ptr<Console> makeSystemConsole()
+std::unique_ptr<Console> makeSystemConsole(const std::string& startFolder)
 {
-    return std::make_unique<TerminalConsole>();
+    return std::make_unique<TerminalConsole>(knownTerminals(), startFolder);
 }
 
 } // namespace velmora::platform

@@ -3,6 +3,7 @@
 #include "platform/Console.h"
 #include "platform/PosixCommand.h"
 
+#include <string>
 #include <vector>
 
 namespace velmora::platform {
@@ -13,12 +14,13 @@ namespace velmora::platform {
 class TerminalConsole final : public Console
 {
 public:
-    explicit TerminalConsole(std::vector<TerminalEmulator> candidates = knownTerminals());
+    explicit TerminalConsole(std::vector<TerminalEmulator> candidates = knownTerminals(), std::string startFolder = {});
     std::unique_ptr<RunningCommand> start(std::string_view prefix, std::string_view command,
                                           const EnvironmentValues& environment) override;
 
 private:
     std::vector<TerminalEmulator> candidates_;
+    std::string startFolder_;
 };
 
 } // namespace velmora::platform

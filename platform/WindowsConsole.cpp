@@ -43,9 +43,24 @@ std::wstring interpreterPath(std::string_view prefix)
     return std::wstring(folder, length) + L'\\' + toUtf16(prefix.substr(0, prefix.find(' ')));
 }
 
+// The line that runs. cmd.exe gets /d: the AutoRun command the registry may
+// hold for it would otherwise run before every step, in the pass phrases' console.
+std::wstring interpreterLine(std::string_view prefix, std::string_view command)
+{
+    constexpr std::string_view cmd = "cmd.exe ";
+    if (prefix.starts_with(cmd))
+        return toUtf16(composeCommandLine(std::string(cmd) + "/d " + std::string(prefix.substr(cmd.size())), command));
+    return toUtf16(composeCommandLine(prefix, command));
+}
+
 class WindowsConsole final : public Console
 {
 public:
+    explicit WindowsConsole(std::wstring startFolder)
+        : startFolder_(std::move(startFolder))
+    {
+    }
+
     std::unique_ptr<RunningCommand> start(std::string_view prefix, std::string_view command,
                                           const EnvironmentValues& environment) override
     {
@@ -53,7 +68,7 @@ public:
         std::wstring block = environmentBlock(environment);
         // The wide start: folder names in the line reach the interpreter
         // whatever the ANSI code page can spell.
-        std::wstring line = toUtf16(composeCommandLine(prefix, command));
+        std::wstring line = interpreterLine(prefix, command);
         STARTUPINFOW startup {};
         startup.cb = sizeof startup;
         startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -61,8 +76,8 @@ public:
         PROCESS_INFORMATION process {};
         if (interpreter.empty()
             || !CreateProcessW(interpreter.c_str(), line.data(), nullptr, nullptr, FALSE,
-                               CREATE_NEW_CONSOLE | CREATE_UNICODE_ENVIRONMENT, block.data(), nullptr, &startup,
-                               &process))
+                               CREATE_NEW_CONSOLE | CREATE_UNICODE_ENVIRONMENT, block.data(),
+                               startFolder_.empty() ? nullptr : startFolder_.c_str(), &startup, &process))
             return nullptr;
         CloseHandle(process.hThread);
         // Opened by id while the start's own handle still holds the id,
@@ -76,13 +91,16 @@ public:
         // returning at once would run the next step beside this one.
         return std::make_unique<WindowsProcess>(process.hProcess);
     }
+
+private:
+    std::wstring startFolder_;
 };
 
 } // namespace
 
-std::unique_ptr<Console> makeSystemConsole()
+std::unique_ptr<Console> makeSystemConsole(const std::string& startFolder)
 {
-    return std::make_unique<WindowsConsole>();
+    return std::make_unique<WindowsConsole>(toUtf16(startFolder));
 }
 
 } // namespace velmora::platform

@@ -92,6 +92,19 @@ Arrange folderProblem(platform::FolderProblem problem)
     return [=](Job& job) { job.services.workingFolderProblem = problem; };
 }
 
+// The tool in a folder of its own beside the working folder, as an installed
+// program keeps it, and the code page of a system whose users' names are ASCII.
+Arrange toolApart(const char* folder)
+{
+    return [=](Job& job) {
+        const fs::path tools = job.root.path() / platform::pathFromUtf8(folder);
+        fs::create_directory(tools);
+        fs::rename(job.app / job.form.toolFile, tools / job.form.toolFile);
+        job.services.toolFolder = platform::utf8FromPath(tools);
+        job.services.codePage = {"ANSI_X3.4-1968", 20127};
+    };
+}
+
 #ifndef _WIN32 // what Windows decides by access lists
 // Made in the job's folder, with the mode.
 Arrange mode(const char* name, int mode)
@@ -179,6 +192,13 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
         {"save location open to all", {.savePath = "open"}, mode("open", 0777), generate, "無法使用存放資料夾 {out}, {save} 其他帳號可以修改它!", SavePath},
         {"configuration open to all", {}, mode("app/openssl.cnf", 0666), signingFinished, "無法使用 {app}/openssl.cnf, 其他帳號可以修改它!"},
 #endif
+#ifdef _WIN32 // names Windows cannot give a folder, and a batch file that could not name the tool
+        {"port in the site name", {.url = "www.example.test:8443"}, {}, signingFinished, "使用網址 中的 \":\" 不能用在 Windows 的資料夾名稱中!", Url},
+        {"device name", {.url = "https://Aux.example.test"}, {}, generate, "使用網址 中的 \"aux\" 是 Windows 保留的裝置名稱, 不能作為資料夾名稱!", Url},
+        {"trailing dot", {.url = "www.example.test./x"}, {}, generate, "使用網址 中的 \"www.example.test.\" 以點或空白結尾, 不能作為 Windows 的資料夾名稱!", Url},
+        {"tool folder the code page lacks", server, toolApart("\u00fc"), generate, "程式資料夾 {tools} 的名稱有系統字碼頁沒有的字元, 簽章指令檔無法執行其中的 openssl.exe!\r\n請把 Velmora 安裝或解壓縮到名稱只有系統字碼頁字元的資料夾。"},
+#endif
+        {"tool apart, missing", {}, [](Job& j) { toolApart("tools")(j); fs::remove(j.root.path() / "tools" / j.form.toolFile); }, generate, "找不到 {tools}{sep}{toolname}, 無法產生憑證!"},
         {"kind switched before the export", {}, switchKindBeforeExport, generate, "下列檔案沒有輸出到 {out}:\r\nclient.key\r\nclient.crt\r\nclient.cer\r\n原始檔案仍保留在 {app}", {}, 2},
         {"signing finished first", {}, {}, signingFinished, "找不到 server.crt, 請先執行 {script} 後再按『已完成簽章』!"},
     };
@@ -199,6 +219,9 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
                                           {"{app}", j.app.string()},
                                           {"{save}", j.window.in.savePath},
                                           {"{tool}", j.inApp(j.form.toolFile)},
+                                          {"{tools}", j.services.toolFolder},
+                                          {"{sep}", std::string(1, j.form.separator)},
+                                          {"{toolname}", std::string(j.form.toolFile)},
                                           {"{script}", std::string(j.form.signingScript)}})
             if (const auto at = warning.find(token); at != std::string::npos)
                 warning.replace(at, token.size(), text);
@@ -271,14 +294,17 @@ TEST(CertificateJob, AClientOnlyRunTellsTheToolTheCaNameThatFitsAndUtf8OnlyWhere
     const std::string host49 = std::string(44, 'a') + ".test";
     // Only cmd.exe would rewrite a % in the folder's name.
     const char* const percent = job::thisSystemForm().shell == job::Shell::Cmd ? "app" : "100%";
-    const std::tuple<std::string, const char*, std::string, bool> cases[] {
-        {host49, "app", "Velmora CA for " + host49, false},
-        {"b" + host49, percent, "Velmora CA", false},
-        {"www.example.test", "憑證", "Velmora CA for www.example.test", true},
+    const std::tuple<std::string, const char*, std::string, bool, const char*> cases[] {
+        {host49, "app", "Velmora CA for " + host49, false, nullptr},
+        {"b" + host49, percent, "Velmora CA", false, "tools"},
+        {"www.example.test", "憑證", "Velmora CA for www.example.test", true, nullptr},
+        {"www.example.test", "app", "Velmora CA for www.example.test", true, "\u00fcber"},
     };
-    for (const auto& [host, folder, caName, utf8] : cases) {
+    for (const auto& [host, folder, caName, utf8, tools] : cases) {
         SCOPED_TRACE(host + " " + folder);
         Job j({.url = host}, folder);
+        if (tools)
+            toolApart(tools)(j);
         j.services.codePage = {"ANSI_X3.4-1968", 20127};
         j.generate();
         ASSERT_EQ(j.tool.started.size(), 2u);
@@ -286,15 +312,20 @@ TEST(CertificateJob, AClientOnlyRunTellsTheToolTheCaNameThatFitsAndUtf8OnlyWhere
         EXPECT_EQ(j.stepsAtPendingDispatch, (std::vector<std::size_t> {1, 1, 2, 2}));
         EXPECT_EQ(j.stepsAtPause, (std::set<std::size_t> {1, 2})) << "a pause between the steps and before the export";
         EXPECT_EQ(j.tool.started[1].second["VELMORA_COMMON_NAME"], caName);
-        for (auto& [line, environment] : j.tool.started)
+        const fs::path tool = tools ? j.root.path() / platform::pathFromUtf8(tools) / j.form.toolFile : j.app / j.form.toolFile;
+        for (auto& [line, environment] : j.tool.started) {
+            EXPECT_NE(line.find(platform::utf8FromPath(tool)), std::string::npos) << line;
+            // The configuration checked at the press, whatever the user's environment names.
+            EXPECT_EQ(environment["OPENSSL_CONF"], j.inApp("openssl.cnf"));
             EXPECT_EQ(environment.count("OPENSSL_WIN32_UTF8"), utf8 ? 1u : 0u);
+        }
         EXPECT_EQ(j.window.informations, Names {"SSL 憑證產生完成!"});
         EXPECT_EQ(j.window.status, "");
         EXPECT_EQ(namesIn(j.root.path() / host), (std::set<std::string> {"client.cer", "client.crt", "client.key"}));
 #ifndef _WIN32
         EXPECT_EQ(fs::status(j.root.path() / host).permissions(), fs::perms::owner_all) << "made for the user alone";
 #endif
-        EXPECT_EQ(namesIn(j.app), (std::set<std::string> {std::string(j.form.toolFile), "openssl.cnf"}));
+        EXPECT_EQ(namesIn(j.app).count("ca.key"), 0u);
     }
 }
 

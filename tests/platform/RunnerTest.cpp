@@ -52,11 +52,18 @@ protected:
 
 TEST_F(RealProcesses, TheFirstTerminalThatStartsRunsTheCommandWithItsValuesUntilItEndsHoweverItEnds)
 {
-    const EnvironmentValues values {{"VELMORA_COMMON_NAME", "Velmora CA for a b"}, {"LANG", "zh_TW.UTF-8"}};
-    // The value replaces the one this process has: one LANG among what the command was started with.
-    const std::string lang = "$LANG|$(tr '\\0' '\\n' </proc/$$/environ | grep -c ^LANG=)";
-    EXPECT_TRUE(run(writingOnRelease("\"$VELMORA_COMMON_NAME|" + lang + "\""), 3, values));
-    EXPECT_EQ(testing::contentOf(folder_.path() / "written"), "Velmora CA for a b|zh_TW.UTF-8|1\n");
+    const EnvironmentValues values {
+        {"VELMORA_COMMON_NAME", "Velmora CA for a b"}, {"LANG", "zh_TW.UTF-8"}, {"OPENSSL_CONF", "/given.cnf"}};
+    // What another program could have put in this process's environment for the tool to load.
+    setenv("OPENSSL_MODULES", "/planted", 1);
+    setenv("OPENSSL_CONF", "/planted.cnf", 1);
+    // The value replaces the one this process has: one LANG among what the
+    // command was started with, and of the tool's variables the given one alone.
+    const std::string counts = "$(tr '\\0' '\\n' </proc/$$/environ | grep -c -e ^LANG= -e ^OPENSSL_)";
+    EXPECT_TRUE(run(writingOnRelease("\"$VELMORA_COMMON_NAME|$LANG|$OPENSSL_CONF|" + counts + "\""), 3, values));
+    unsetenv("OPENSSL_MODULES");
+    unsetenv("OPENSSL_CONF");
+    EXPECT_EQ(testing::contentOf(folder_.path() / "written"), "Velmora CA for a b|zh_TW.UTF-8|/given.cnf|2\n");
     EXPECT_EQ(std::getenv("VELMORA_COMMON_NAME"), nullptr) << "the value left in this process";
 
     // A command that fails at once is seen to end soon. A child's exit status
