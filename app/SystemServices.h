@@ -22,10 +22,10 @@ struct SystemServices
 {
     QtMessageBoxes messageBoxes;
     QtFolderDialog folderDialog;
-    std::unique_ptr<platform::Console> console = platform::makeSystemConsole();
     platform::WorkingFolder workingFolder
         = platform::workingFolder(QDir::toNativeSeparators(QCoreApplication::applicationDirPath()).toStdString(),
                                   perUserFolder(), job::shippedFiles());
+    std::unique_ptr<platform::Console> console = platform::makeSystemConsole(workingFolder.path);
     job::JobServices job {.workingFolder = workingFolder.path,
                           .console = *console,
                           .dispatch = dispatchWindowEvents,

@@ -16,14 +16,13 @@ std::string ToolCommands::toolPath() const
 
 std::string ToolCommands::key(std::string_view keyFile, std::string_view keyLength) const
 {
-    return joinCommand({toolPath(), "genrsa", "-des3", "-out", pathOf(keyFile), std::string(keyLength)},
-                       form.shell);
+    return joinCommand({toolPath(), "genrsa", "-des3", "-out", pathOf(keyFile), std::string(keyLength)}, form.shell);
 }
 
 std::string ToolCommands::caCertificate(int days) const
 {
-    return joinCommand({toolPath(), "req", "-config", pathOf(toolFiles::configuration), "-new", "-x509",
-                        "-days", std::to_string(days), "-key", pathOf(toolFiles::caKey), "-out",
+    return joinCommand({toolPath(), "req", "-config", pathOf(toolFiles::configuration), "-new", "-x509", "-days",
+                        std::to_string(days), "-key", pathOf(toolFiles::caKey), "-out",
                         pathOf(toolFiles::caCertificate)},
                        form.shell);
 }
@@ -37,7 +36,12 @@ std::string ToolCommands::serverRequest() const
 
 std::vector<std::string> ToolCommands::requestCheck() const
 {
-    return {toolPath(),           "req", "-config", pathOf(toolFiles::configuration), "-noout", "-in",
+    return {toolPath(),
+            "req",
+            "-config",
+            pathOf(toolFiles::configuration),
+            "-noout",
+            "-in",
             pathOf(toolFiles::serverRequest)};
 }
 

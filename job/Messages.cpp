@@ -59,8 +59,8 @@ std::string toolMissing(std::string_view path)
 
 std::string toolFolderNotInCodePage(std::string_view folder)
 {
-    return join({"程式資料夾 ", folder, " 的名稱有系統字碼頁沒有的字元, 簽章指令檔無法執行其中的 openssl.exe!", lineBreak,
-                 "請把 Velmora 安裝或解壓縮到名稱只有系統字碼頁字元的資料夾。"});
+    return join({"程式資料夾 ", folder, " 的名稱有系統字碼頁沒有的字元, 簽章指令檔無法執行其中的 openssl.exe!",
+                 lineBreak, "請把 Velmora 安裝或解壓縮到名稱只有系統字碼頁字元的資料夾。"});
 }
 
 std::string stepFailed(std::string_view fileName)

@@ -48,9 +48,8 @@ Outcome outputFolderProblem(const Press& press, const std::string& outputFolder)
 // run its code, or sign with its database, in the user's name.
 Outcome untrustedToolFile(const Press& press)
 {
-    for (const std::string& path :
-         {press.commands.toolPath(), press.pathOf(toolFiles::configuration), press.pathOf(toolFiles::databaseIndex),
-          press.pathOf(toolFiles::databaseSerial)}) {
+    for (const std::string& path : {press.commands.toolPath(), press.pathOf(toolFiles::configuration),
+                                    press.pathOf(toolFiles::databaseIndex), press.pathOf(toolFiles::databaseSerial)}) {
         std::error_code error;
         if (!fs::exists(fs::symlink_status(pathFromUtf8(path), error)))
             continue;

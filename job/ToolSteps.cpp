@@ -13,7 +13,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-
 Stop failedToProduce(std::string_view fileName)
 {
     return {messages::stepFailed(fileName), {}};
@@ -114,7 +113,8 @@ Outcome takePastedRequest(const Press& press)
     const std::string path = press.pathOf(toolFiles::serverRequest);
     if (!platform::writeTextLines(path, {request}, press.services.codePage))
         return failedToProduce(toolFiles::serverRequest);
-    if (press.services.runHidden(press.commands.requestCheck(), toolEnvironment(press), press.services.workingFolder) == 0)
+    if (press.services.runHidden(press.commands.requestCheck(), toolEnvironment(press), press.services.workingFolder)
+        == 0)
         return std::nullopt;
     removeFile(press.workingFolder, toolFiles::serverRequest);
     return Stop {std::string(messages::serverRequestUnreadable), InputControl::SrvReq};

@@ -1,5 +1,6 @@
 #include "platform/FolderTrust_win.h"
 
+#include "platform/AccessList_win.h"
 #include "platform/FolderTrust.h"
 #include "platform/WideText_win.h"
 
@@ -12,11 +13,6 @@
 namespace velmora::platform {
 
 namespace {
-
-struct LocalFreeing
-{
-    void operator()(void* memory) const { LocalFree(memory); }
-};
 
 struct Closing
 {
@@ -42,24 +38,34 @@ std::wstring sidText(PSID sid)
     return text;
 }
 
-// The user, and the accounts that may change any entry anyway.
+// The user, and the accounts that may change any entry anyway. CREATOR OWNER
+// stands in an entry passed on for whoever makes the new entry, and names
+// nobody before: C:\Program Files passes it on to every folder inside.
 bool isTrusted(PSID account)
 {
     static const std::wstring user = currentUserSid();
     const std::wstring sid = sidText(account);
     return !sid.empty()
         && (sid == user || IsWellKnownSid(account, WinLocalSystemSid)
-            || IsWellKnownSid(account, WinBuiltinAdministratorsSid) || sid == installerSid);
+            || IsWellKnownSid(account, WinBuiltinAdministratorsSid) || IsWellKnownSid(account, WinCreatorOwnerSid)
+            || sid == installerSid);
 }
 
-// Whether the list's entry lets an untrusted account use any of the rights.
-bool grantsAnother(PACL list, DWORD index, ACCESS_MASK rights)
+// Whether the list's entry lets an untrusted account use any of the rights
+// on the entry itself or, when asked, on every file made inside it, where
+// the entry passes itself on to files (inherit-only or not): a key, or the
+// signing script, made there would be theirs to change.
+bool grantsAnother(PACL list, DWORD index, ACCESS_MASK rights, bool countPassedOn)
 {
     ACCESS_ALLOWED_ACE* entry = nullptr;
     if (!GetAce(list, index, reinterpret_cast<void**>(&entry)))
         return true;
-    return entry->Header.AceType == ACCESS_ALLOWED_ACE_TYPE && !(entry->Header.AceFlags & INHERIT_ONLY_ACE)
-        && (entry->Mask & rights) && !isTrusted(&entry->SidStart);
+    const BYTE flags = entry->Header.AceFlags;
+    const bool appliesHere = !(flags & INHERIT_ONLY_ACE);
+    const bool passedToFiles = countPassedOn && (flags & OBJECT_INHERIT_ACE);
+    const ACCESS_MASK granted
+        = (appliesHere ? entry->Mask & rights : 0) | (passedToFiles ? entry->Mask & changeRights : 0);
+    return entry->Header.AceType == ACCESS_ALLOWED_ACE_TYPE && granted && !isTrusted(&entry->SidStart);
 }
 
 // Symbolic links and junctions lead elsewhere; other reparse points, such as
@@ -182,9 +188,11 @@ FolderProblem accessProblem(PSECURITY_DESCRIPTOR descriptor, OthersMay tolerated
         return FolderProblem::OthersMayWrite;
     if (!owner || !isTrusted(owner))
         return FolderProblem::OwnedByAnother;
-    const ACCESS_MASK forbidden = tolerated == OthersMay::AddEntries ? changeRights & ~addEntryRights : changeRights;
+    // Files are made in the folder used, not in those above it.
+    const bool folderUsed = tolerated == OthersMay::ChangeNothing;
+    const ACCESS_MASK forbidden = folderUsed ? changeRights : changeRights & ~addEntryRights;
     for (DWORD index = 0; index < list->AceCount; ++index)
-        if (grantsAnother(list, index, forbidden))
+        if (grantsAnother(list, index, forbidden, folderUsed))
             return FolderProblem::OthersMayWrite;
     return FolderProblem::None;
 }

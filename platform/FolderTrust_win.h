@@ -16,8 +16,10 @@ enum class OthersMay { ChangeNothing, AddEntries };
 
 // Why an entry with this owner and access list cannot be trusted: another
 // owner, or an entry of the list that lets another account do more than it
-// may. Entries that deny, and those only passed on to what is made inside,
-// grant nothing here. OpenSSH for Windows checks its own files this way.
+// may. Entries that deny grant nothing here. In the folder used, an entry
+// passed on to the files made inside counts as given to them; passed on to
+// folders alone, it does not: the job makes the folders it uses inside for
+// the user alone. OpenSSH for Windows checks its own files this way.
 FolderProblem accessProblem(PSECURITY_DESCRIPTOR descriptor, OthersMay tolerated);
 
 // The running user's account in SDDL's form (S-1-5-21-...); empty when it

@@ -18,7 +18,7 @@ namespace velmora::platform {
 std::optional<int> runHidden(const std::vector<std::string>& argv, const EnvironmentValues& environment = {},
                              const std::string& startFolder = {});
 
-using HiddenRun = std::function<std::optional<int>(const std::vector<std::string>& argv,
-                                                   const EnvironmentValues& environment, const std::string& startFolder)>;
+using HiddenRun = std::function<std::optional<int>(
+    const std::vector<std::string>& argv, const EnvironmentValues& environment, const std::string& startFolder)>;
 
 } // namespace velmora::platform

@@ -41,7 +41,8 @@ std::optional<pid_t> spawnProcess(const std::vector<std::string>& argv, const En
     if (!startFolder.empty())
         posix_spawn_file_actions_addchdir_np(&actions, startFolder.c_str());
     pid_t pid = 0;
-    const int failed = posix_spawnp(&pid, arguments[0], &actions, nullptr, arguments.data(), environmentPointers.data());
+    const int failed
+        = posix_spawnp(&pid, arguments[0], &actions, nullptr, arguments.data(), environmentPointers.data());
     posix_spawn_file_actions_destroy(&actions);
     if (failed)
         return std::nullopt;

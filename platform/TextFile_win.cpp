@@ -1,9 +1,8 @@
-#include "platform/FolderTrust_win.h"
+#include "platform/AccessList_win.h"
 #include "platform/TextFile.h"
 #include "platform/WideText_win.h"
 
 #include <random>
-#include <sddl.h>
 #include <windows.h>
 
 namespace velmora::platform {
@@ -65,21 +64,16 @@ bool writeAndReplace(const std::string& path, std::string_view bytes, SECURITY_A
 
 // A file anyone may read takes the folder's access list. The owner's alone is
 // made with a protected list of its own, so nothing the folder passes on
-// reaches it, not even for a moment: full control for the user, and for the
-// system and the administrators, who may read every file anyway.
+// reaches it, not even for a moment.
 bool replaceFileWith(const std::string& path, std::string_view bytes, Readers readers)
 {
     if (readers == Readers::Anyone)
         return writeAndReplace(path, bytes, nullptr);
-    const std::wstring ownerAlone = L"D:P(A;;FA;;;SY)(A;;FA;;;BA)(A;;FA;;;" + currentUserSid() + L")";
-    PSECURITY_DESCRIPTOR descriptor = nullptr;
-    if (!ConvertStringSecurityDescriptorToSecurityDescriptorW(ownerAlone.c_str(), SDDL_REVISION_1, &descriptor,
-                                                              nullptr))
+    const OwnedDescriptor ownerAlone = userAloneDescriptor(false);
+    if (!ownerAlone)
         return false;
-    SECURITY_ATTRIBUTES security {sizeof security, descriptor, FALSE};
-    const bool replaced = writeAndReplace(path, bytes, &security);
-    LocalFree(descriptor);
-    return replaced;
+    SECURITY_ATTRIBUTES security {sizeof security, ownerAlone.get(), FALSE};
+    return writeAndReplace(path, bytes, &security);
 }
 
 } // namespace velmora::platform

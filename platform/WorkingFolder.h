@@ -18,12 +18,14 @@ enum class FolderProblem {
     Replaced, // another stands under its name since the press
 };
 
-// The folder a job keeps the tool's files and its working files in, and
-// what keeps it from being used, if anything.
+// The folder a job keeps the tool's configuration and the keys in, and what
+// keeps it from being used, if anything; and the folder the tool is run from
+// when it is not there.
 struct WorkingFolder
 {
     std::string path;
     FolderProblem problem = FolderProblem::CannotPrepare;
+    std::string toolFolder {}; // empty: the tool is in the working folder
     bool usable() const { return problem == FolderProblem::None; }
 };
 
@@ -35,7 +37,8 @@ FolderProblem folderProblem(const std::string& folder, bool rootMayOwn);
 FolderProblem fileProblem(const std::string& file);
 // Makes the folder with room for its owner alone, by one mkdir with that
 // mode; true also when something of that name is there already. (On Windows
-// the folder takes the access list of the one above it.)
+// the folder takes the access list of the one above it: an output folder's
+// certificates are for others to read.)
 bool makePrivateFolder(const std::string& folder);
 
 // Whether files can really be made in the folder: the system's permission
@@ -63,10 +66,13 @@ struct ShippedFiles
 WorkingFolder prepareWorkingFolder(const std::string& executableFolder, const std::string& userFolder,
                                    const ShippedFiles& files, const FolderTest& writable = folderIsWritable);
 
-// The working folder of the running program, made ready: on Windows always
-// the executable's folder, elsewhere as prepareWorkingFolder chooses. The
-// functions above exist only where the program's own folder may be closed
-// to its user, so not on Windows.
+// The working folder of the running program, made ready. Elsewhere as
+// prepareWorkingFolder chooses. On Windows always the user's folder, made for
+// the user alone and given a copy of the executable folder's configuration
+// (each start: it follows the program's) and of its empty CA database (only
+// where there is none), while the tool runs from the executable's folder,
+// which is never written: it may be read-only, or the user's Downloads. The
+// functions above that choose between the two folders exist only on POSIX.
 WorkingFolder workingFolder(const std::string& executableFolder, const std::string& userFolder,
                             const ShippedFiles& files);
 

@@ -1,20 +1,82 @@
+#include "platform/AccessList_win.h"
+#include "platform/FolderTrust.h"
+#include "platform/TextFile.h"
+#include "platform/UserFolder_win.h"
 #include "platform/WideText_win.h"
 #include "platform/WorkingFolder.h"
 
+#include <shlobj.h>
 #include <windows.h>
 
 namespace velmora::platform {
+
+namespace {
+
+// The file's bytes, read whole; nothing when it cannot be read.
+std::optional<std::string> contentOf(const std::wstring& path)
+{
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return std::nullopt;
+    std::string bytes;
+    char buffer[65536];
+    DWORD read = 0;
+    bool complete = true;
+    while ((complete = ReadFile(file, buffer, sizeof buffer, &read, nullptr)) && read > 0)
+        bytes.append(buffer, read);
+    CloseHandle(file);
+    return complete ? std::optional(bytes) : std::nullopt;
+}
+
+// Copied whole under the name, taking the working folder's access list; a
+// file of that name stays when it may.
+bool copyInto(const std::string& from, const std::string& to, bool replace)
+{
+    const std::wstring target = toUtf16(to);
+    if (!replace && GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return true;
+    const auto bytes = contentOf(toUtf16(from));
+    return bytes && replaceFileWith(to, *bytes);
+}
+
+} // namespace
 
 bool makePrivateFolder(const std::string& folder)
 {
     return CreateDirectoryW(toUtf16(folder).c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
 }
 
-// The program's own folder, as it always was here: Windows programs that keep
-// their files beside them are installed where their user can write.
-WorkingFolder workingFolder(const std::string& executableFolder, const std::string&, const ShippedFiles&)
+std::string perUserWorkingFolder()
 {
-    return {executableFolder, FolderProblem::None};
+    PWSTR folder = nullptr;
+    const bool found = SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DEFAULT, nullptr, &folder));
+    const std::string path = found ? fromUtf16(folder) + "\\Velmora" : std::string();
+    CoTaskMemFree(folder);
+    return path;
+}
+
+WorkingFolder workingFolder(const std::string& executableFolder, const std::string& userFolder,
+                            const ShippedFiles& files)
+{
+    WorkingFolder prepared {userFolder, FolderProblem::CannotPrepare, executableFolder};
+    if (userFolder.empty())
+        return prepared;
+    // Made with its list in one step, so the keys made in it are never open to others, not even for a moment.
+    const OwnedDescriptor userAlone = userAloneDescriptor(true);
+    SECURITY_ATTRIBUTES security {sizeof security, userAlone.get(), FALSE};
+    if (!userAlone
+        || (!CreateDirectoryW(toUtf16(userFolder).c_str(), &security) && GetLastError() != ERROR_ALREADY_EXISTS))
+        return prepared;
+    // One that was there already must be the user's alone.
+    if (const auto problem = folderTrustProblem(userFolder, false)) {
+        prepared.problem = problem.problem;
+        return prepared;
+    }
+    bool ready = copyInto(executableFolder + "\\" + files.configuration, userFolder + "\\" + files.configuration, true);
+    for (const auto& name : files.database)
+        ready = copyInto(executableFolder + "\\" + name, userFolder + "\\" + name, false) && ready;
+    prepared.problem = ready ? FolderProblem::None : FolderProblem::CannotPrepare;
+    return prepared;
 }
 
 } // namespace velmora::platform

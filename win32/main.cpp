@@ -1,5 +1,6 @@
 #include "job/CertificateJob.h"
 #include "job/ToolFiles.h"
+#include "platform/UserFolder_win.h"
 #include "platform/Utf8Path.h"
 #include "platform/WorkingFolder.h"
 #include "win32/FrmMainWindow.h"
@@ -22,18 +23,23 @@ std::string executableFolder()
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
 {
+    // Before anything loads a library: only the system folder is searched
+    // for one, never the program's folder (Downloads, say) or the current one.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
     using namespace velmora;
     // The file dialog and the shell's link opening are COM underneath.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const INITCOMMONCONTROLSEX classes {sizeof classes, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
 
-    const auto console = platform::makeSystemConsole();
-    const platform::WorkingFolder folder = platform::workingFolder(executableFolder(), {}, job::shippedFiles());
+    const platform::WorkingFolder folder
+        = platform::workingFolder(executableFolder(), platform::perUserWorkingFolder(), job::shippedFiles());
+    const auto console = platform::makeSystemConsole(folder.path);
     const job::JobServices services {.workingFolder = folder.path,
                                      .console = *console,
                                      .dispatch = win32::dispatchWindowEvents,
-                                     .workingFolderProblem = folder.problem};
+                                     .workingFolderProblem = folder.problem,
+                                     .toolFolder = folder.toolFolder};
     win32::FrmMainWindow window(instance, services);
     window.show(showCommand);
     const int status = win32::runMessageLoop();

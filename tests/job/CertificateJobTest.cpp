@@ -312,7 +312,8 @@ TEST(CertificateJob, AClientOnlyRunTellsTheToolTheCaNameThatFitsAndUtf8OnlyWhere
         EXPECT_EQ(j.stepsAtPendingDispatch, (std::vector<std::size_t> {1, 1, 2, 2}));
         EXPECT_EQ(j.stepsAtPause, (std::set<std::size_t> {1, 2})) << "a pause between the steps and before the export";
         EXPECT_EQ(j.tool.started[1].second["VELMORA_COMMON_NAME"], caName);
-        const fs::path tool = tools ? j.root.path() / platform::pathFromUtf8(tools) / j.form.toolFile : j.app / j.form.toolFile;
+        const fs::path tool
+            = tools ? j.root.path() / platform::pathFromUtf8(tools) / j.form.toolFile : j.app / j.form.toolFile;
         for (auto& [line, environment] : j.tool.started) {
             EXPECT_NE(line.find(platform::utf8FromPath(tool)), std::string::npos) << line;
             // The configuration checked at the press, whatever the user's environment names.

@@ -43,7 +43,12 @@ TEST(AccessList, TrustsTheUsersTheSystemsAndTheInstallersEntriesThatNoOtherAccou
         {L"O:{me}D:(A;;WO;;;S-1-5-21-1-2-3-1001)", change, OthersMayWrite},
         {L"O:{me}D:(A;;GW;;;AU)", change, OthersMayWrite},
         {L"O:{me}D:(D;;FA;;;WD)", change, None},
-        {L"O:SYD:(A;OICIIO;FA;;;AU)", change, None}, // only for what is made inside
+        // Passed on to the files made inside, inherit-only or not; to folders alone, or to read, it gives nothing.
+        {L"O:SYD:(A;OICIIO;FA;;;AU)", change, OthersMayWrite},
+        {L"O:SYD:(A;OIIO;0x2;;;AU)", change, OthersMayWrite},
+        {L"O:SYD:(A;OI;0x4;;;S-1-5-21-1-2-3-1001)", change, OthersMayWrite},
+        {L"O:SYD:(A;CIIO;FA;;;AU)(A;OICIIO;GRGX;;;AU)", change, None},
+        {L"O:{ti}D:(A;OICIIO;GA;;;CO)(A;OICI;0x1200a9;;;BU)", change, None}, // C:\Program Files: to its creator
         {L"O:SYD:(A;;0x6;;;AU)(A;OICIIO;SDGXGWGR;;;AU)", add, None}, // a drive's root
         {L"O:SYD:(A;;0x40;;;AU)", add, OthersMayWrite}, // remove what it holds
         {L"O:SYD:(A;;WD;;;BU)", add, OthersMayWrite},

@@ -30,7 +30,7 @@ struct FakeTool final : platform::Console
 
     // The tool's look at a request: it reads a text that starts as one does.
     static std::optional<int> runHidden(const std::vector<std::string>& argv, const platform::EnvironmentValues&,
-                                         const std::string&)
+                                        const std::string&)
     {
         return contentOf(platform::pathFromUtf8(argv.back())).starts_with("-----BEGIN CERTIFICATE REQUEST-----") ? 0
                                                                                                                  : 1;
