@@ -33,9 +33,17 @@ std::vector<std::string> signingScriptLines(const SystemForm& form, const Validi
     const std::string configuration(toolFiles::configuration);
     std::vector<std::string> lines;
     if (form.shell == Shell::Cmd) {
-        lines = {"@echo off", R"(cd /d "%~dp0" || exit /b 1)", "setlocal",
-                 R"(for /f "delims==" %%v in ('set OPENSSL_ 2^>nul') do set "%%v=")",
-                 "set \"" + std::string(toolVariables::configuration) + "=%~dp0" + configuration + "\""};
+        // The configuration is named before the tool's variables are cleared
+        // too, so the list of them is never empty: cmd would say so in the
+        // console, and a redirect of that message is lost on some cmd.exe.
+        const std::string setConfiguration
+            = "set \"" + std::string(toolVariables::configuration) + "=%~dp0" + configuration + "\"";
+        lines = {"@echo off",
+                 R"(cd /d "%~dp0")",
+                 "setlocal",
+                 setConfiguration,
+                 R"(for /f "delims==" %%v in ('set OPENSSL_') do set "%%v=")",
+                 setConfiguration};
         if (tool.readsUtf8)
             lines.push_back("set \"" + std::string(toolVariables::readsUtf8) + "=1\"");
         lines.push_back("set \"" + name + "\"");

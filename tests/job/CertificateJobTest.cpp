@@ -138,7 +138,7 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
     const Press generate = &Job::generate, signingFinished = &Job::signingFinished;
     const WindowInputs server {.clientAndServer = true, .autoRequest = true};
     // A second name in the tool's list.
-    const WindowInputs badHost {.url = "a.test,DNS:b.test"},
+    const WindowInputs badHost {.url = "a.test,b.test"},
         badServerHost {.url = badHost.url, .clientAndServer = true, .autoRequest = true};
     const auto pasteAfterTheCa = [](std::string text) {
         return changeAfter(2, [=](WindowInputs& in) { in.autoRequest = false, in.serverRequest = text; });

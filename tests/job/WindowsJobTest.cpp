@@ -8,6 +8,7 @@
 #include "TestFolder.h"
 #include "job/CertificateJob.h"
 #include "platform/ShellAndWait.h"
+#include "platform/TextFile.h"
 #include "platform/Utf8Path.h"
 
 #include <gtest/gtest.h>
@@ -26,6 +27,12 @@ using std::chrono::milliseconds;
 
 // The test helpers, built beside this program.
 const fs::path helpers = velmora::testing::programFolder();
+
+fs::path systemFolder()
+{
+    wchar_t folder[MAX_PATH];
+    return fs::path(std::wstring(folder, GetSystemDirectoryW(folder, MAX_PATH)));
+}
 
 TEST(WindowsRunner, WaitsForTheSystemsInterpreterInANewConsoleUntilTheCommandHasEndedWhateverItsExitCode)
 {
@@ -87,26 +94,39 @@ TEST_P(WindowsJob, StepsScriptExportAndRestoreRunThroughCmdExe)
     window_.in.serverRequest = "-----BEGIN CERTIFICATE REQUEST-----";
     job::runGenerateJob(window_, services_);
     ASSERT_EQ(window_.warnings, std::vector<std::string> {});
-    const std::string script = "@echo off\r\nset \"VELMORA_SUBJECT_ALT_NAME=DNS:www.example.test\"\r\n"
-                               "openssl.exe ca -config openssl.cnf -startdate 261206000000Z -enddate "
-                               "271206235959Z -cert ca.crt -keyfile ca.key -in server.csr -out server.crt\r\n";
+    const std::string script = "@echo off\r\ncd /d \"%~dp0\"\r\nsetlocal\r\nset \"OPENSSL_CONF=%~dp0openssl.cnf\"\r\n"
+                               "for /f \"delims==\" %%v in ('set OPENSSL_') do set \"%%v=\"\r\n"
+                               "set \"OPENSSL_CONF=%~dp0openssl.cnf\"\r\n"
+        // As the steps took their arguments: as UTF-8 where the ANSI code page lacks the folder's name.
+        + std::string(platform::encodeText(platform::utf8FromPath(app_), platform::systemCodePage())
+                          ? ""
+                          : "set \"OPENSSL_WIN32_UTF8=1\"\r\n")
+        + "set \"VELMORA_SUBJECT_ALT_NAME=DNS:www.example.test\"\r\n"
+          "\"%~dp0openssl.exe\" ca -config openssl.cnf -startdate 261206000000Z -enddate "
+          "271206235959Z -cert ca.crt -keyfile ca.key -in server.csr -out server.crt\r\n";
     EXPECT_EQ(contentOf(app_ / "UserSign.bat"), script);
     EXPECT_EQ(contentOf(app_ / "ca.crt"), "made by req for Velmora CA for www.example.test");
     EXPECT_EQ(contentOf(app_ / "server.csr"), "-----BEGIN CERTIFICATE REQUEST-----\r\n");
     EXPECT_EQ(GetEnvironmentVariableW(L"VELMORA_COMMON_NAME", nullptr, 0), 0u) << "set in the job's own process";
 
-    // As the user starts it: from its own folder.
-    ASSERT_TRUE(platform::ShellAndWait("cmd.exe /c", "cd /d \"" + platform::utf8FromPath(app_) + "\" && UserSign.bat",
-                                       *console_, velmora::testing::cappedIdleWait([] { return "UserSign.bat"; })));
+    // As "Run as administrator" starts it: in the system folder, with a configuration of another's named.
+    SetEnvironmentVariableW(L"OPENSSL_CONF", L"C:\\planted\\openssl.cnf");
+    const auto systemConsole = platform::makeSystemConsole(platform::utf8FromPath(systemFolder()));
+    ASSERT_TRUE(platform::ShellAndWait("cmd.exe /c", "\"" + platform::utf8FromPath(app_ / "UserSign.bat") + "\"",
+                                       *systemConsole,
+                                       velmora::testing::cappedIdleWait([] { return "UserSign.bat"; })));
+    SetEnvironmentVariableW(L"OPENSSL_CONF", nullptr);
     // What the tool was given, one call a line; "@" stands for the working folder. The request is
     // looked at on the press, and again where it is used.
-    const std::string look = "req | -config | @openssl.cnf | -noout | -in | @server.csr\n";
+    // Each reads the configuration beside it, whatever the environment named.
+    const std::string look = "req | -config | @openssl.cnf | -noout | -in | @server.csr < @openssl.cnf\n";
     std::string calls = look
-        + "genrsa | -des3 | -out | @ca.key | 2048\n"
-          "req | -config | @openssl.cnf | -new | -x509 | -days | 366 | -key | @ca.key | -out | @ca.crt\n"
+        + "genrsa | -des3 | -out | @ca.key | 2048 < @openssl.cnf\n"
+          "req | -config | @openssl.cnf | -new | -x509 | -days | 366 | -key | @ca.key | -out | @ca.crt < "
+          "@openssl.cnf\n"
         + look
         + "ca | -config | openssl.cnf | -startdate | 261206000000Z | -enddate | 271206235959Z | "
-          "-cert | ca.crt | -keyfile | ca.key | -in | server.csr | -out | server.crt\n";
+          "-cert | ca.crt | -keyfile | ca.key | -in | server.csr | -out | server.crt < @openssl.cnf\n";
     const std::string folder = platform::utf8FromPath(app_) + "\\";
     for (auto at = calls.find('@'); at != std::string::npos; at = calls.find('@', at + folder.size()))
         calls.replace(at, 1, folder);

@@ -1,15 +1,18 @@
-// The real velmora.exe and openssl.exe, from the zip a user unpacks, under
-// Wine on a virtual display, driven from outside as a user meets them. First
-// the window: its defaults, the kind switch, a refused press and the close
-// question. Then whole runs: a client-only set, a client-and-server set with
-// the automatic request and one with a pasted request. The answers are typed
-// into each console as key presses; the signing script runs through cmd.exe
-// as the user would start it. The sets land in VELMORA_SETS_FOLDER, where
+// The real velmora.exe and openssl.exe, as the installer puts them in
+// Program Files (VELMORA_EXE) and as a user unpacks the zip (VELMORA_ZIP_EXE),
+// under Wine on a virtual display, driven from outside as a user meets them.
+// First the window: its defaults, the kind switch, a refused press and the
+// close question. Then whole runs: a client-only set, a client-and-server set
+// with the automatic request and one with a pasted request, and a client-only
+// set from the zip. The answers are typed into each console as key presses;
+// the signing script runs through cmd.exe from the system folder, as "Run as
+// administrator" starts it. The sets land in VELMORA_SETS_FOLDER, where
 // Linux's openssl checks them afterwards.
 #include "ProgramFolder_win.h"
 #include "VelmoraUnderWine.h"
 #include "job/Messages.h"
 #include "platform/FolderTrust_win.h"
+#include "platform/UserFolder_win.h"
 
 #include <aclapi.h>
 #include <gtest/gtest.h>
@@ -25,9 +28,18 @@ namespace driver = velmora::testing;
 using driver::Velmora;
 using namespace std::chrono_literals;
 
+fs::path fromEnvironment(const char* name)
+{
+    const char* value = std::getenv(name);
+    if (!value)
+        throw std::runtime_error(std::string(name) + " is not set: whole_runs.sh sets it");
+    return platform::pathFromUtf8(value);
+}
+const fs::path planted = driver::programFolder() / "stand_in_openssl.exe";
+
 TEST(WindowUnderWine, AsAUserMeetsIt)
 {
-    const Velmora app(driver::programFolder() / "stand_in_openssl.exe");
+    const Velmora app(fromEnvironment("VELMORA_EXE"), planted);
 
     // At start: centred, at its size, with its defaults and the focus on the key length.
     RECT client, outer;
@@ -146,14 +158,17 @@ std::string answerConsolesUntilMessageBox(const Velmora& app, const std::vector<
     return app.answer(IDOK);
 }
 
-// The signing script, started in the program's folder as the user starts it.
+// The signing script by its full path, started in the system folder as "Run
+// as administrator" starts it.
 void runSigningScript(const fs::path& folder)
 {
-    std::wstring commandLine = L"cmd.exe /c UserSign.bat";
+    std::wstring commandLine = L"cmd.exe /c " + (folder / "UserSign.bat").wstring();
+    wchar_t system[MAX_PATH];
+    GetSystemDirectoryW(system, MAX_PATH);
     STARTUPINFOW startup {sizeof startup};
     PROCESS_INFORMATION process {};
     ASSERT_TRUE(CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, CREATE_NEW_CONSOLE, nullptr,
-                               folder.c_str(), &startup, &process));
+                               system, &startup, &process));
     std::set<HWND> answered;
     driver::waitUntil("UserSign.bat to end", [&] {
         answerNewConsoles(answered, {signing});
@@ -192,13 +207,19 @@ void expectKeysPrivate(const fs::path& set)
     }
 }
 
-struct WholeRuns : ::testing::Test
+// A run of the program as installed or unpacked.
+struct WholeRun
 {
-    const fs::path sets = platform::pathFromUtf8(std::getenv("VELMORA_SETS_FOLDER"));
-    Velmora app {driver::programFolder() / "stand_in_openssl.exe"};
-    const fs::path folder = app.folder.path() / "app";
-    const std::set<std::string> shippedFiles = driver::namesIn(folder);
-    const std::string shippedSerial = driver::contentOf(folder / "ca.db.serial");
+    explicit WholeRun(const fs::path& executable)
+        : app(executable, planted)
+        , shippedSerial(driver::contentOf(executable.parent_path() / "ca.db.serial"))
+    {
+    }
+    const fs::path sets = fromEnvironment("VELMORA_SETS_FOLDER");
+    Velmora app;
+    // The user's own, under the profile: the program's folder is never written.
+    const fs::path folder = platform::pathFromUtf8(platform::perUserWorkingFolder());
+    const std::string shippedSerial;
 
     void fill(const char* site, const fs::path& save, int kind)
     {
@@ -217,40 +238,69 @@ struct WholeRuns : ::testing::Test
         EXPECT_NE(app.answer(IDOK).find(completion), std::string::npos);
         expectFolderAsShipped();
     }
-    // After a whole run the folder holds what it shipped with, the signing
-    // script aside, and the CA database as it was before the signing; the
+    // After a whole run the working folder holds the configuration and the
+    // CA database as it was before the signing, and the signing script; the
     // planted cmd.exe never ran.
     void expectFolderAsShipped()
     {
         std::set<std::string> names = driver::namesIn(folder);
         names.erase("UserSign.bat");
-        EXPECT_EQ(names, shippedFiles);
+        EXPECT_EQ(names, (std::set<std::string> {"ca.db.index", "ca.db.serial", "openssl.cnf"}));
         EXPECT_EQ(driver::contentOf(folder / "ca.db.index"), "");
         EXPECT_EQ(driver::contentOf(folder / "ca.db.serial"), shippedSerial);
+        EXPECT_FALSE(app.plantedRan());
+    }
+    void clientOnly(const fs::path& save)
+    {
+        fill("https://client.example.test/", save, 0);
+        app.click("cmd_Create");
+        driver::waitUntil("the generate button disabled while the run lasts",
+                          [&] { return !app.enabled("cmd_Create"); });
+        EXPECT_NE(answerConsolesUntilMessageBox(app, {newKey, request}).find(job::messages::completed),
+                  std::string::npos);
+        EXPECT_TRUE(app.enabled("cmd_Create"));
+        expectFolderAsShipped();
+        expectKeysPrivate(save / "client.example.test");
+    }
+};
+
+struct WholeRuns : ::testing::Test, WholeRun
+{
+    WholeRuns()
+        : WholeRun(fromEnvironment("VELMORA_EXE"))
+    {
     }
 };
 
 TEST_F(WholeRuns, ClientOnly)
 {
-    fill("https://client.example.test/", sets / "client-only", 0);
-    app.click("cmd_Create");
-    driver::waitUntil("the generate button disabled while the run lasts", [&] { return !app.enabled("cmd_Create"); });
-    EXPECT_NE(answerConsolesUntilMessageBox(app, {newKey, request}).find(job::messages::completed), std::string::npos);
-    EXPECT_TRUE(app.enabled("cmd_Create"));
-    expectFolderAsShipped();
-    expectKeysPrivate(sets / "client-only" / "client.example.test");
+    clientOnly(sets / "client-only");
+}
+
+// Unpacked where browsers put it, beside the user's own keys, which whole_runs.sh looks at afterwards.
+struct FromTheZip : ::testing::Test, WholeRun
+{
+    FromTheZip()
+        : WholeRun(fromEnvironment("VELMORA_ZIP_EXE"))
+    {
+    }
+};
+TEST_F(FromTheZip, ClientOnly)
+{
+    clientOnly(sets / "zip");
 }
 
 TEST_F(WholeRuns, ClientAndServerWithTheAutomaticRequest)
 {
-    fill("www.example.test", sets / "automatic", 1);
+    // A save location the ANSI code page (Big5) cannot spell, as the profile folder holding the working folder.
+    fill("www.example.test", sets / "\u00fc automatic", 1);
     app.click("chk_AutoReq");
     driver::waitUntil("the automatic request checked", [&] { return app.checked("chk_AutoReq"); });
     app.click("cmd_Create");
     const auto handOff = answerConsolesUntilMessageBox(app, {newKey, request, newKey, request});
     EXPECT_NE(handOff.find("UserSign.bat"), std::string::npos);
     signAndFinish(job::messages::completed);
-    expectKeysPrivate(sets / "automatic" / "www.example.test");
+    expectKeysPrivate(sets / "\u00fc automatic" / "www.example.test");
 }
 
 TEST_F(WholeRuns, ClientAndServerWithAPastedRequest)

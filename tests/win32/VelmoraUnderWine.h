@@ -58,7 +58,9 @@ inline std::vector<std::pair<HWND, DWORD>> windowsOfClass(const wchar_t* name)
     return found;
 }
 
-// The program under test, started from a copy of the folder it ships in.
+// The program under test, as installed or unpacked, started from a current
+// folder of its own that holds a cmd.exe a search of that folder would find
+// first: a copy of the stand-in tool, which would leave calls.txt there.
 struct Velmora
 {
     // One of its own for each: a failed run may leave files open in its folder.
@@ -66,28 +68,21 @@ struct Velmora
     PROCESS_INFORMATION process {};
     HWND main = nullptr;
 
-    // Beside the shipped files, a cmd.exe that a search of the program's
-    // folder would find first: a copy of the stand-in tool, which would leave
-    // calls.txt there.
-    explicit Velmora(const std::filesystem::path& planted)
+    Velmora(const std::filesystem::path& executable, const std::filesystem::path& planted)
     {
-        const std::filesystem::path app = folder.path() / "app";
-        std::filesystem::create_directories(app);
-        const std::filesystem::path built = velmora::platform::pathFromUtf8(std::getenv("VELMORA_EXE_FOLDER"));
-        // Everything the shipped folder holds, as a user unpacks it.
-        for (const auto& shipped : std::filesystem::directory_iterator(built))
-            std::filesystem::copy_file(shipped.path(), app / shipped.path().filename());
-        std::filesystem::copy_file(planted, app / "cmd.exe");
-        std::wstring commandLine = L"\"" + (app / "velmora.exe").wstring() + L"\"";
+        std::filesystem::copy_file(planted, folder.path() / "cmd.exe");
+        std::wstring commandLine = L"\"" + executable.wstring() + L"\"";
         STARTUPINFOW startup {sizeof startup};
-        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, app.c_str(), &startup,
-                            &process))
+        if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.path().c_str(),
+                            &startup, &process))
             throw std::runtime_error("velmora.exe did not start");
         waitUntil("the window Velmora to show", [this] {
             main = FindWindowW(L"VelmoraFrmMain", L"Velmora");
             return main && IsWindowVisible(main);
         });
     }
+    // Whether the planted cmd.exe ran.
+    bool plantedRan() const { return std::filesystem::exists(folder.path() / "calls.txt"); }
     ~Velmora()
     {
         TerminateProcess(process.hProcess, 1);

@@ -1,6 +1,7 @@
 // Stands in for openssl.exe in the Windows tests, reading its arguments as the
 // real tool does. Each call appends them to "calls.txt" beside the program,
-// one call per line, in UTF-8 and separated by " | ", and leaves what the
+// one call per line, in UTF-8 and separated by " | ", then " < " and the
+// configuration OPENSSL_CONF names, and leaves what the
 // step must: the "-out" file, naming the Common Name the configuration file
 // would take from the environment (for "ca", the subjectAltName), and for "ca"
 // the database update. "req -noout -in <file>" reads a file that starts as a
@@ -67,6 +68,11 @@ int wmain(int argc, wchar_t* argv[])
     std::string line;
     for (const auto& arg : args)
         line += (line.empty() ? "" : " | ") + arg;
+    // The configuration the tool would read first.
+    std::wstring configuration(GetEnvironmentVariableW(L"OPENSSL_CONF", nullptr, 0), L'\0');
+    configuration.resize(
+        GetEnvironmentVariableW(L"OPENSSL_CONF", configuration.data(), static_cast<DWORD>(configuration.size())));
+    line += " < " + fromUtf16(configuration);
     std::ofstream(velmora::testing::programFolder() / "calls.txt", std::ios::binary | std::ios::app) << line << '\n';
     const bool signing = !args.empty() && args.front() == "ca";
     for (std::size_t i = 0; i + 1 < args.size(); ++i)
