@@ -49,7 +49,7 @@ bool makePrivateFolder(const std::string& folder)
 std::string perUserWorkingFolder()
 {
     PWSTR folder = nullptr;
-    const bool found = SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_DEFAULT, nullptr, &folder));
+    const bool found = SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, KF_FLAG_CREATE, nullptr, &folder));
     const std::string path = found ? fromUtf16(folder) + "\\Velmora" : std::string();
     CoTaskMemFree(folder);
     return path;

@@ -1,55 +1,127 @@
 #!/usr/bin/env bash
-# Whole runs under Wine from the zip a user unpacks, then Linux's openssl on
-# the sets they leave: each verifies, names its site, has the dates asked for
-# with a CA that lasts as long, and holds no key that is not its certificate's.
-# Usage: whole_runs.sh <prefix> <test program> <zip>
+# Whole runs under Wine as Windows users meet Velmora: installed from the MSI
+# into Program Files, and unpacked from the zip into Downloads beside the
+# user's own keys, with a profile folder whose name the ANSI code page (Big5)
+# cannot spell. A configuration is planted where the tool's built-in folder
+# points, and another is named by OPENSSL_CONF in Velmora's own environment,
+# each loading a library that leaves a mark. Then Linux's openssl checks the
+# sets: each verifies, names its site, has the dates asked for with a CA that
+# lasts as long, holds no key that is not its certificate's, and the server
+# set serves a strict TLS client.
+# Usage: whole_runs.sh <prefix> <test program> <msi> <zip> <marking library>
 set -euo pipefail
-prefix=$1 program=$2 zip=$3
+prefix=$1 program=$2 msi=$3 zip=$4 marker=$5
 fail() { echo "${0##*/}: $*" >&2 && exit 1; }
-[ -f "$zip" ] || fail "no $zip: scripts/package-windows.sh makes it, as the test command does"
+[ -f "$msi" ] && [ -f "$zip" ] || fail "no $msi or $zip: scripts/package-windows.sh makes them, as the test command does"
+export WINEPREFIX=$prefix WINEDEBUG=-all
+drive=$prefix/drive_c
 
-# In the prefix's drive C:, whose root is the user's own, as the trust checks ask.
-app=$prefix/drive_c/velmora-zip sets=$prefix/drive_c/velmora-sets
-rm -rf "$app" "$sets"
-mkdir -p "$app" "$sets/pasted"
-(cd "$app" && cmake -E tar xf "$zip")
+# Installed per machine, as a Windows user installs it.
+started=$SECONDS
+DISPLAY= wine msiexec /i "$(winepath -w "$msi")" /qn
+echo "the MSI installed in $((SECONDS - started)) s"
+installed=$drive/Program\ Files/Velmora
+[ -f "$installed/velmora.exe" ] || fail "the MSI put no velmora.exe in $installed"
+
+# What another account plants: a configuration where the tool's built-in
+# folder points, and one it names in the user's environment.
+planted=$drive/planted
+rm -rf "$planted" && mkdir -p "$planted"
+cp "$marker" "$planted/leaves_a_mark.dll"
+cat >"$planted/openssl.cnf" <<'CNF'
+openssl_conf = planted
+[planted]
+providers = planted_providers
+[planted_providers]
+marker = marker
+[marker]
+module = C:/planted/leaves_a_mark.dll
+activate = 1
+CNF
+built_in=$(DISPLAY= wine "$installed/openssl.exe" version -d | tr -d '\r' | sed -n 's/^OPENSSLDIR: "\(.*\)"$/\1/p')
+case "$built_in" in C:/Program\ Files/*) ;; *) fail "openssl.exe's own folder is $built_in, not in Program Files" ;; esac
+built_in=$drive/${built_in#C:/}
+mkdir -p "$built_in" && cp "$planted/openssl.cnf" "$built_in/openssl.cnf"
+# Not in vain: the tool, started as another program would start it, loads the library.
+DISPLAY= wine "$installed/openssl.exe" version >/dev/null 2>&1 || true
+[ -s "$planted/marks.txt" ] || fail "the planted configuration loads nothing: the test would prove nothing"
+rm "$planted/marks.txt"
+program_files_before=$(cd "$installed" && find . -type f -print0 | sort -z | xargs -0 sha256sum)
+
+# The zip unpacked into Downloads, beside the user's own keys.
+downloads=$drive/users/José/Downloads
+rm -rf "$downloads" && mkdir -p "$downloads"
+(cd "$downloads" && cmake -E tar xf "$zip")
+unpacked=$downloads/$(basename "$zip" -windows-x64.zip)
+for key in mykey.pem server.key ca.key; do echo "the user's own $key" >"$unpacked/$key"; done
+
+# The profile folder, named as the user José's is.
+local_data='C:\users\José\AppData\Local'
+mkdir -p "$drive/users/José/AppData/Local"
+LC_ALL=C.UTF-8 DISPLAY= wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\User Shell Folders' \
+    /v 'Local AppData' /t REG_EXPAND_SZ /d "$local_data" /f >/dev/null
+
+sets=$drive/velmora-sets
+rm -rf "$sets" && mkdir -p "$sets/pasted"
 # A request made elsewhere, asking for more than it may get.
 openssl req -new -newkey rsa:2048 -nodes -keyout "$sets/pasted.key" -subj "/CN=pasted" -out "$sets/pasted.csr" \
     -addext "subjectAltName=DNS:login.bank.example" -addext "basicConstraints=critical,CA:TRUE" 2>/dev/null
 
 started=$SECONDS
-VELMORA_EXE_FOLDER='C:\velmora-zip' VELMORA_SETS_FOLDER='C:\velmora-sets' \
+VELMORA_EXE='C:\Program Files\Velmora\velmora.exe' VELMORA_ZIP_EXE="$(winepath -w "$unpacked/velmora.exe")" \
+    VELMORA_SETS_FOLDER='C:\velmora-sets' OPENSSL_CONF='C:\planted\openssl.cnf' OPENSSL_MODULES='C:\planted' \
     "$(dirname "$0")/under_wine_x.sh" "$prefix" "$program"
 echo "whole runs under Wine: $((SECONDS - started)) s"
+
+[ ! -e "$planted/marks.txt" ] || fail "a planted configuration was read: $(cat "$planted/marks.txt")"
+[ "$(cd "$installed" && find . -type f -print0 | sort -z | xargs -0 sha256sum)" = "$program_files_before" ] ||
+    fail "a run changed the program's folder"
+for key in mykey.pem server.key ca.key; do
+    [ "$(cat "$unpacked/$key")" = "the user's own $key" ] || fail "the user's $key beside the zip's velmora.exe changed"
+done
+[ -f "$drive/users/José/AppData/Local/Velmora/openssl.cnf" ] || fail "the working folder is not in José's profile"
 
 pass=pass:velmora-test
 # The date a certificate's field holds, as seconds since 1970.
 date_of() { date -ud "$(openssl x509 -noout -"$2" -in "$1" | cut -d= -f2)" +%s; }
 modulus_of() { openssl "$1" -noout -modulus -in "$2" ${3:+-passin "$3"}; }
 
-client=$sets/client-only/client.example.test
-openssl verify -x509_strict -CAfile "$client/client.crt" "$client/client.crt" >/dev/null || fail "client-only CA"
-[ "$(modulus_of rsa "$client/client.key" "$pass")" = "$(modulus_of x509 "$client/client.crt")" ] ||
-    fail "client.key is not client.crt's"
-
-for set in automatic pasted; do
-    out=$sets/$set/www.example.test
-    openssl verify -x509_strict -purpose sslserver -CAfile "$out/client.crt" "$out/server.crt" >/dev/null ||
-        fail "$set: server.crt does not verify against client.crt"
-    san=$(openssl x509 -noout -ext subjectAltName -in "$out/server.crt" | tail -n 1 | tr -d ' ')
-    [ "$san" = DNS:www.example.test ] || fail "$set: subjectAltName is $san"
-    start=$(date_of "$out/server.crt" startdate) end=$(date_of "$out/server.crt" enddate)
-    [ "$start" = "$(date -ud "$(date -u +%F)" +%s)" ] || fail "$set: the server certificate does not start today"
-    [ "$end" = "$(date -ud "$(date -u -d '+1 year' +%F) 23:59:59" +%s)" ] ||
-        fail "$set: the server certificate does not end a year on"
-    (($(date_of "$out/client.crt" enddate) > end)) || fail "$set: the CA ends before the server certificate"
+for client in "$sets/client-only/client.example.test" "$sets/zip/client.example.test"; do
+    openssl verify -x509_strict -CAfile "$client/client.crt" "$client/client.crt" >/dev/null || fail "$client: the CA"
+    [ "$(modulus_of rsa "$client/client.key" "$pass")" = "$(modulus_of x509 "$client/client.crt")" ] ||
+        fail "$client: client.key is not client.crt's"
 done
-auto=$sets/automatic/www.example.test
+
+auto=$sets/ü\ automatic/www.example.test pasted=$sets/pasted/www.example.test
+for out in "$auto" "$pasted"; do
+    openssl verify -x509_strict -purpose sslserver -CAfile "$out/client.crt" "$out/server.crt" >/dev/null ||
+        fail "$out: server.crt does not verify against client.crt"
+    san=$(openssl x509 -noout -ext subjectAltName -in "$out/server.crt" | tail -n 1 | tr -d ' ')
+    [ "$san" = DNS:www.example.test ] || fail "$out: subjectAltName is $san"
+    start=$(date_of "$out/server.crt" startdate) end=$(date_of "$out/server.crt" enddate)
+    [ "$start" = "$(date -ud "$(date -u +%F)" +%s)" ] || fail "$out: the server certificate does not start today"
+    [ "$end" = "$(date -ud "$(date -u -d '+1 year' +%F) 23:59:59" +%s)" ] ||
+        fail "$out: the server certificate does not end a year on"
+    (($(date_of "$out/client.crt" enddate) > end)) || fail "$out: the CA ends before the server certificate"
+done
 [ "$(modulus_of rsa "$auto/server.key" "$pass")" = "$(modulus_of x509 "$auto/server.crt")" ] ||
     fail "automatic: server.key is not server.crt's"
-pasted=$sets/pasted/www.example.test
 [ "$(modulus_of req "$sets/pasted.csr")" = "$(modulus_of x509 "$pasted/server.crt")" ] ||
     fail "pasted: server.crt is not for the pasted request's key"
 [ ! -e "$pasted/server.key" ] && [ ! -e "$pasted/privkey.pem" ] ||
     fail "pasted: a server key was exported, though it was never here"
-echo "the three sets check out"
+
+# The automatic set serves a client that trusts client.crt alone and checks
+# the host's name. The server takes one client, or gives up after a minute.
+coproc server { timeout 60 openssl s_server -accept 127.0.0.1:0 -naccept 1 -www -cert "$auto/server.crt" \
+    -key "$auto/server.key" -pass "$pass" 2>&1; }
+port=
+while [ -z "$port" ] && read -r -t 30 line <&"${server[0]}"; do
+    [[ $line =~ ^ACCEPT\ 127\.0\.0\.1:([0-9]+) ]] && port=${BASH_REMATCH[1]}
+done
+[ -n "$port" ] || fail "openssl s_server named no port it listens on within 30 s"
+handshake=$(printf 'GET / HTTP/1.0\r\n\r\n' | openssl s_client -connect "127.0.0.1:$port" -CAfile "$auto/client.crt" \
+    -verify_return_error -x509_strict -verify_hostname www.example.test 2>&1) ||
+    fail "no TLS handshake with the automatic set: $handshake"
+grep -q 'Verify return code: 0 (ok)' <<<"$handshake" || fail "the automatic set was not verified: $handshake"
+echo "the four sets check out, the server set in a TLS handshake"
