@@ -13,12 +13,14 @@ app=$prefix/drive_c/velmora-zip sets=$prefix/drive_c/velmora-sets
 rm -rf "$app" "$sets"
 mkdir -p "$app" "$sets/pasted"
 (cd "$app" && cmake -E tar xf "$zip")
+# The zip's one folder, velmora-<version>, is the application folder.
+top=$(basename "$zip" -windows-x64.zip)
 # A request made elsewhere, asking for more than it may get.
 openssl req -new -newkey rsa:2048 -nodes -keyout "$sets/pasted.key" -subj "/CN=pasted" -out "$sets/pasted.csr" \
     -addext "subjectAltName=DNS:login.bank.example" -addext "basicConstraints=critical,CA:TRUE" 2>/dev/null
 
 started=$SECONDS
-VELMORA_EXE_FOLDER='C:\velmora-zip' VELMORA_SETS_FOLDER='C:\velmora-sets' \
+VELMORA_EXE_FOLDER="C:\\velmora-zip\\$top" VELMORA_SETS_FOLDER='C:\velmora-sets' \
     "$(dirname "$0")/under_wine_x.sh" "$prefix" "$program"
 echo "whole runs under Wine: $((SECONDS - started)) s"
 
