@@ -3,7 +3,7 @@
 # everything is there. Usage: install-deps.sh run|test|windows
 #   run      what building and running Velmora need
 #   test     that, and what the tests, the package check and the Windows build need
-#   windows  what making the Windows zip needs
+#   windows  what making the Windows installer and zip needs
 set -euo pipefail
 
 run_packages=(
@@ -27,6 +27,7 @@ test_packages=(
 windows_packages=(
     build-essential cmake ninja-build         # the build, and make and perl for OpenSSL's
     g++-mingw-w64-x86-64-posix dpkg-dev       # the cross compiler; apt-get source unpacks with dpkg-source
+    wixl                                      # builds the installer (.msi)
 )
 
 case "${1:-}" in
