@@ -42,6 +42,11 @@ std::string folderUnusable(std::string_view folder, std::string_view reason)
     return join({"無法使用工作資料夾 ", folder, reason.empty() ? "" : ", ", reason, "!"});
 }
 
+std::string programFolderUnusable(std::string_view folder, std::string_view reason)
+{
+    return join({"無法使用程式資料夾 ", folder, ", ", reason, "!"});
+}
+
 std::string outputFolderUnusable(std::string_view folder, std::string_view reason)
 {
     return join({"無法使用存放資料夾 ", folder, ", ", reason, "!"});

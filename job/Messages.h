@@ -38,6 +38,8 @@ inline constexpr std::string_view folderOthersMayWrite = "其他帳號可以修�
 inline constexpr std::string_view folderNameRewritten = "命令視窗會改寫名稱中的 %";
 inline constexpr std::string_view folderReplaced = "它已被更換";
 std::string folderUnusable(std::string_view folder, std::string_view reason);
+// The folder the tool runs from, where it lies apart.
+std::string programFolderUnusable(std::string_view folder, std::string_view reason);
 // The output folder and the tool's files, on the same grounds.
 std::string outputFolderUnusable(std::string_view folder, std::string_view reason);
 std::string toolFileUnusable(std::string_view path, std::string_view reason);

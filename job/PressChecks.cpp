@@ -71,14 +71,20 @@ Outcome rewrittenFolderName(const Press& press, const std::string& folder)
 }
 
 // The tool's own folder, where it lies apart from the working folder: another
-// account that could change it could change the tool.
+// account that could change it, or the configuration shipped there that the
+// working folder's copy is made from, could change what the tool does.
 Outcome toolFolderProblem(const Press& press)
 {
     const std::string& folder = press.services.toolFolder;
     if (folder.empty())
         return std::nullopt;
     if (const auto problem = platform::folderTrustProblem(folder, true))
-        return Stop {messages::folderUnusable(folder, reasonFor(problem, folder)), {}};
+        return Stop {messages::programFolderUnusable(folder, reasonFor(problem, folder)), {}};
+    const std::string shipped = folder + press.form.separator + std::string(toolFiles::configuration);
+    std::error_code error;
+    if (fs::exists(fs::symlink_status(pathFromUtf8(shipped), error)))
+        if (const auto problem = platform::fileTrustProblem(shipped))
+            return Stop {messages::toolFileUnusable(shipped, reasonFor(problem, shipped)), {}};
     return rewrittenFolderName(press, folder);
 }
 

@@ -29,11 +29,14 @@ std::optional<std::string> contentOf(const std::wstring& path)
 }
 
 // Copied whole under the name, taking the working folder's access list; a
-// file of that name stays when it may.
+// file of that name stays when it may. Nothing is taken from a file another
+// account could have changed: the press names that file.
 bool copyInto(const std::string& from, const std::string& to, bool replace)
 {
     const std::wstring target = toUtf16(to);
     if (!replace && GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return true;
+    if (fileTrustProblem(from))
         return true;
     const auto bytes = contentOf(toUtf16(from));
     return bytes && replaceFileWith(to, *bytes);

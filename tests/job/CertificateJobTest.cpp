@@ -191,6 +191,8 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
         {"output a link", {}, [](Job& j) { mode("x", 0700)(j), fs::create_directory_symlink(j.root.path() / "x", j.root.path() / "www.example.test"); }, generate, "無法使用存放資料夾 {out}, 它是一個連結!", SavePath},
         {"save location open to all", {.savePath = "open"}, mode("open", 0777), generate, "無法使用存放資料夾 {out}, {save} 其他帳號可以修改它!", SavePath},
         {"configuration open to all", {}, mode("app/openssl.cnf", 0666), signingFinished, "無法使用 {app}/openssl.cnf, 其他帳號可以修改它!"},
+        {"tool folder open to all", {}, [](Job& j) { toolApart("tools")(j), mode("tools", 0777)(j); }, generate, "無法使用程式資料夾 {tools}, 其他帳號可以修改它!"},
+        {"shipped configuration open to all", {}, [](Job& j) { toolApart("tools")(j), std::ofstream(j.root.path() / "tools/openssl.cnf") << "x", mode("tools/openssl.cnf", 0666)(j); }, signingFinished, "無法使用 {tools}/openssl.cnf, 其他帳號可以修改它!"},
 #endif
 #ifdef _WIN32 // names Windows cannot give a folder, and a batch file that could not name the tool
         {"port in the site name", {.url = "www.example.test:8443"}, {}, signingFinished, "使用網址 中的 \":\" 不能用在 Windows 的資料夾名稱中!", Url},
