@@ -10,7 +10,7 @@
 # set serves a strict TLS client.
 # Usage: whole_runs.sh <prefix> <test program> <msi> <zip> <marking library>
 set -euo pipefail
-prefix=$1 program=$2 msi=$3 zip=$4 marker=$5
+prefix=$1 program=$2 msi=$(realpath "$3") zip=$(realpath "$4") marker=$5
 fail() { echo "${0##*/}: $*" >&2 && exit 1; }
 [ -f "$msi" ] && [ -f "$zip" ] || fail "no $msi or $zip: scripts/package-windows.sh makes them, as the test command does"
 export WINEPREFIX=$prefix WINEDEBUG=-all
@@ -67,8 +67,12 @@ rm -rf "$sets" && mkdir -p "$sets/pasted"
 openssl req -new -newkey rsa:2048 -nodes -keyout "$sets/pasted.key" -subj "/CN=pasted" -out "$sets/pasted.csr" \
     -addext "subjectAltName=DNS:login.bank.example" -addext "basicConstraints=critical,CA:TRUE" 2>/dev/null
 
+# The runs start a server of their own, on the virtual display: one left
+# from the steps above has none, and the window could not show.
+wineserver -k || true
+wineserver -w
 started=$SECONDS
-VELMORA_EXE='C:\Program Files\Velmora\velmora.exe' VELMORA_ZIP_EXE="$(winepath -w "$unpacked/velmora.exe")" \
+VELMORA_EXE='C:\Program Files\Velmora\velmora.exe' VELMORA_ZIP_EXE="C:\\users\\José\\Downloads\\${unpacked##*/}\\velmora.exe" \
     VELMORA_SETS_FOLDER='C:\velmora-sets' OPENSSL_CONF='C:\planted\openssl.cnf' OPENSSL_MODULES='C:\planted' \
     "$(dirname "$0")/under_wine_x.sh" "$prefix" "$program"
 echo "whole runs under Wine: $((SECONDS - started)) s"
