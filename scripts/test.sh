@@ -4,10 +4,10 @@
 # and runs every test; fuzzes the job's input functions for half a minute;
 # checks the Debian package; then builds velmora.exe, its native window, and
 # the job and platform tests as Windows programs, and openssl.exe from
-# Debian's OpenSSL source, makes the Windows zip, and runs the tests and whole
-# runs from the zip under Wine. GUI tests use Qt's
-# offscreen platform; the window and console tests start their own virtual X
-# display. With CI=true a test that skips itself fails the run.
+# Debian's OpenSSL source, makes the Windows installer and zip, and runs the
+# tests, the whole runs from the zip and the installer under Wine. GUI tests
+# use Qt's offscreen platform; the window and console tests start their own
+# virtual X display. With CI=true a test that skips itself fails the run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh test
@@ -41,9 +41,9 @@ build-fuzz/tests/fuzz/fuzz_job_inputs -max_total_time=30 -print_final_stats=1 \
 scripts/check-package.sh build-package
 cmake -S . -B build-windows -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DVELMORA_WERROR=ON
 cmake --build build-windows
-# The zip a Windows user unpacks, with openssl.exe built from Debian's source
+# The installer and the zip, with openssl.exe built from Debian's source
 # (kept in build-windows, so only a fresh clone builds it); the whole runs
-# under Wine run from it.
+# under Wine run from the zip, and the installer test tries the installer.
 scripts/package-windows.sh build-windows
 started=$SECONDS
 run_tests build-windows
