@@ -9,6 +9,11 @@ std::string ToolCommands::pathOf(std::string_view fileName) const
     return workingFolder + form.separator + std::string(fileName);
 }
 
+std::string ToolCommands::fileArgument(std::string_view fileName) const
+{
+    return form.shell == Shell::Cmd ? std::string(fileName) : pathOf(fileName);
+}
+
 std::string ToolCommands::toolPath() const
 {
     return (toolFolder.empty() ? workingFolder : toolFolder) + form.separator + std::string(form.toolFile);
@@ -16,21 +21,22 @@ std::string ToolCommands::toolPath() const
 
 std::string ToolCommands::key(std::string_view keyFile, std::string_view keyLength) const
 {
-    return joinCommand({toolPath(), "genrsa", "-des3", "-out", pathOf(keyFile), std::string(keyLength)}, form.shell);
+    return joinCommand({toolPath(), "genrsa", "-des3", "-out", fileArgument(keyFile), std::string(keyLength)},
+                       form.shell);
 }
 
 std::string ToolCommands::caCertificate(int days) const
 {
-    return joinCommand({toolPath(), "req", "-config", pathOf(toolFiles::configuration), "-new", "-x509", "-days",
-                        std::to_string(days), "-key", pathOf(toolFiles::caKey), "-out",
-                        pathOf(toolFiles::caCertificate)},
+    return joinCommand({toolPath(), "req", "-config", fileArgument(toolFiles::configuration), "-new", "-x509", "-days",
+                        std::to_string(days), "-key", fileArgument(toolFiles::caKey), "-out",
+                        fileArgument(toolFiles::caCertificate)},
                        form.shell);
 }
 
 std::string ToolCommands::serverRequest() const
 {
-    return joinCommand({toolPath(), "req", "-config", pathOf(toolFiles::configuration), "-new", "-key",
-                        pathOf(toolFiles::serverKey), "-out", pathOf(toolFiles::serverRequest)},
+    return joinCommand({toolPath(), "req", "-config", fileArgument(toolFiles::configuration), "-new", "-key",
+                        fileArgument(toolFiles::serverKey), "-out", fileArgument(toolFiles::serverRequest)},
                        form.shell);
 }
 
@@ -39,10 +45,10 @@ std::vector<std::string> ToolCommands::requestCheck() const
     return {toolPath(),
             "req",
             "-config",
-            pathOf(toolFiles::configuration),
+            fileArgument(toolFiles::configuration),
             "-noout",
             "-in",
-            pathOf(toolFiles::serverRequest)};
+            fileArgument(toolFiles::serverRequest)};
 }
 
 } // namespace velmora::job

@@ -8,9 +8,13 @@
 
 namespace velmora::job {
 
-// The tool's command lines for the generation steps. Every file is named by
-// its full path in the working folder, the tool by its full path in its own
-// folder; the runner puts the interpreter prefix in front.
+// The tool's command lines for the generation steps. The tool is named by its
+// full path in its own folder; the runner puts the interpreter prefix in
+// front. The files are named by their full path in the working folder, but
+// on Windows by their names alone: the tool runs there, and opens a key it
+// writes through the C runtime's narrow calls, which cannot reach a folder
+// whose name the ANSI code page lacks (a profile such as C:\Users\José on a
+// Big5 system).
 struct ToolCommands
 {
     const SystemForm& form;
@@ -28,6 +32,8 @@ struct ToolCommands
     std::vector<std::string> requestCheck() const;
 
     std::string pathOf(std::string_view fileName) const;
+    // A working file as the tool's arguments name it.
+    std::string fileArgument(std::string_view fileName) const;
 };
 
 } // namespace velmora::job

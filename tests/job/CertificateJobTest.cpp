@@ -35,6 +35,7 @@ struct Job
         if (!window.in.savePath.starts_with(' '))
             window.in.savePath = (root.path() / window.in.savePath).string();
         services.runHidden = velmora::testing::FakeTool::runHidden;
+        tool.startFolder = app;
         // Noon of the default start date.
         services.now
             = [] { return std::chrono::sys_days {std::chrono::year {2026} / 12 / 6} + std::chrono::hours {12}; };
@@ -261,10 +262,10 @@ TEST(CertificateJob, ClientAndServerRunTakesTheWindowsValuesWhenEachIsUsedThenEx
     EXPECT_EQ(j.window.in.url, "https://www.example.test");
     EXPECT_EQ(j.window.in.savePath, save);
     ASSERT_EQ(j.tool.started.size(), 4u);
-    EXPECT_TRUE(j.tool.started[0].first.ends_with(j.inApp("ca.key") + " 3000"));
+    EXPECT_TRUE(j.tool.started[0].first.ends_with("ca.key 3000"));
     // From noon of the start date to the day after the end date.
     EXPECT_NE(j.tool.started[1].first.find(" -days 366 "), std::string::npos);
-    EXPECT_TRUE(j.tool.started[2].first.ends_with(j.inApp("server.key") + " 4096"));
+    EXPECT_TRUE(j.tool.started[2].first.ends_with("server.key 4096"));
     EXPECT_EQ(j.tool.started[3].second["VELMORA_SUBJECT_ALT_NAME"], "DNS:www.example.test");
     const std::string lines = contentOf(j.app / j.form.signingScript);
     EXPECT_NE(lines.find(" -startdate 261206000000Z -enddate 271206235959Z "), std::string::npos) << lines;

@@ -17,10 +17,11 @@ namespace {
 
 TEST(CommandLines, ArgumentsTheInterpreterWouldSplitOrReadAreQuoted)
 {
-    const ToolCommands windows {windowsForm, "C:\\Program Files\\Velmora"};
+    // On Windows the tool by its full path, in its own folder; the files by their names, as it runs in the
+    // working folder.
+    const ToolCommands windows {windowsForm, "C:\\Users\\Jos\u00e9\\Velmora", "C:\\Program Files\\Velmora"};
     EXPECT_EQ(windows.key("ca.key", "2048 & del *.*"),
-              "\"\"C:\\Program Files\\Velmora\\openssl.exe\" genrsa -des3 -out \"C:\\Program Files\\Velmora\\ca.key\" "
-              "\"2048 & del *.*\"\"");
+              "\"\"C:\\Program Files\\Velmora\\openssl.exe\" genrsa -des3 -out ca.key \"2048 & del *.*\"\"");
 
     const std::tuple<const char*, Shell, const char*> arguments[] {
         {"it's $HOME", Shell::Posix, R"('it'\''s $HOME')"},

@@ -77,7 +77,8 @@ protected:
     const fs::path app_ = root_.path() / platform::pathFromUtf8(GetParam());
     const fs::path save_ = root_.path() / platform::pathFromUtf8("存放 位置");
     FakeJobWindow window_ {{.savePath = platform::utf8FromPath(save_), .clientAndServer = true}};
-    const std::unique_ptr<platform::Console> console_ = platform::makeSystemConsole();
+    // Started in the working folder, as the program starts its console.
+    const std::unique_ptr<platform::Console> console_ = platform::makeSystemConsole(platform::utf8FromPath(app_));
     job::JobServices services_ {.workingFolder = platform::utf8FromPath(app_),
                                 .console = *console_,
                                 .dispatch = velmora::testing::cappedIdleWait([this] { return window_.status; }),
@@ -119,11 +120,11 @@ TEST_P(WindowsJob, StepsScriptExportAndRestoreRunThroughCmdExe)
     // What the tool was given, one call a line; "@" stands for the working folder. The request is
     // looked at on the press, and again where it is used.
     // Each reads the configuration beside it, whatever the environment named.
-    const std::string look = "req | -config | @openssl.cnf | -noout | -in | @server.csr < @openssl.cnf\n";
+    // The files by their names, as the tool runs in the working folder.
+    const std::string look = "req | -config | openssl.cnf | -noout | -in | server.csr < @openssl.cnf\n";
     std::string calls = look
-        + "genrsa | -des3 | -out | @ca.key | 2048 < @openssl.cnf\n"
-          "req | -config | @openssl.cnf | -new | -x509 | -days | 366 | -key | @ca.key | -out | @ca.crt < "
-          "@openssl.cnf\n"
+        + "genrsa | -des3 | -out | ca.key | 2048 < @openssl.cnf\n"
+          "req | -config | openssl.cnf | -new | -x509 | -days | 366 | -key | ca.key | -out | ca.crt < @openssl.cnf\n"
         + look
         + "ca | -config | openssl.cnf | -startdate | 261206000000Z | -enddate | 271206235959Z | "
           "-cert | ca.crt | -keyfile | ca.key | -in | server.csr | -out | server.crt < @openssl.cnf\n";

@@ -27,13 +27,17 @@ struct FakeTool final : platform::Console
     std::size_t failingStep = 0; // 1-based; 0 for none
     bool failureLeavesEmptyFile = false, noConsole = false, throws = false;
     std::function<void()> whileRunning = [] {};
+    // Where the commands start, for the files they name by their names alone.
+    std::filesystem::path startFolder;
 
     // The tool's look at a request: it reads a text that starts as one does.
     static std::optional<int> runHidden(const std::vector<std::string>& argv, const platform::EnvironmentValues&,
-                                        const std::string&)
+                                        const std::string& startFolder)
     {
-        return contentOf(platform::pathFromUtf8(argv.back())).starts_with("-----BEGIN CERTIFICATE REQUEST-----") ? 0
-                                                                                                                 : 1;
+        return contentOf(platform::pathFromUtf8(startFolder) / platform::pathFromUtf8(argv.back()))
+                   .starts_with("-----BEGIN CERTIFICATE REQUEST-----")
+            ? 0
+            : 1;
     }
 
     std::unique_ptr<platform::RunningCommand> start(std::string_view prefix, std::string_view command,
@@ -48,7 +52,7 @@ struct FakeTool final : platform::Console
         std::istringstream words {std::string(command)};
         for (std::string word; words >> word;)
             if (word == "-out" && words >> word && (!failing || failureLeavesEmptyFile))
-                std::ofstream(platform::pathFromUtf8(word)) << (failing ? "" : "made");
+                std::ofstream(startFolder / platform::pathFromUtf8(word)) << (failing ? "" : "made");
         auto running = std::make_unique<Ended>();
         running->whileRunning = whileRunning;
         return running;

@@ -256,8 +256,8 @@ struct WholeRun
         app.click("cmd_Create");
         driver::waitUntil("the generate button disabled while the run lasts",
                           [&] { return !app.enabled("cmd_Create"); });
-        EXPECT_NE(answerConsolesUntilMessageBox(app, {newKey, request}).find(job::messages::completed),
-                  std::string::npos);
+        const std::string said = answerConsolesUntilMessageBox(app, {newKey, request});
+        EXPECT_NE(said.find(job::messages::completed), std::string::npos) << said;
         EXPECT_TRUE(app.enabled("cmd_Create"));
         expectFolderAsShipped();
         expectKeysPrivate(save / "client.example.test");
