@@ -28,18 +28,20 @@ namespace driver = velmora::testing;
 using driver::Velmora;
 using namespace std::chrono_literals;
 
-fs::path fromEnvironment(const char* name)
+// Read wide: the narrow environment is in the ANSI code page, which lacks é.
+fs::path fromEnvironment(const wchar_t* name)
 {
-    const char* value = std::getenv(name);
-    if (!value)
-        throw std::runtime_error(std::string(name) + " is not set: whole_runs.sh sets it");
-    return platform::pathFromUtf8(value);
+    std::wstring value(GetEnvironmentVariableW(name, nullptr, 0), L'\0');
+    if (value.empty())
+        throw std::runtime_error(platform::fromUtf16(name) + " is not set: whole_runs.sh sets it");
+    value.resize(GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size())));
+    return fs::path(value);
 }
 const fs::path planted = driver::programFolder() / "stand_in_openssl.exe";
 
 TEST(WindowUnderWine, AsAUserMeetsIt)
 {
-    const Velmora app(fromEnvironment("VELMORA_EXE"), planted);
+    const Velmora app(fromEnvironment(L"VELMORA_EXE"), planted);
 
     // At start: centred, at its size, with its defaults and the focus on the key length.
     RECT client, outer;
@@ -215,7 +217,7 @@ struct WholeRun
         , shippedSerial(driver::contentOf(executable.parent_path() / "ca.db.serial"))
     {
     }
-    const fs::path sets = fromEnvironment("VELMORA_SETS_FOLDER");
+    const fs::path sets = fromEnvironment(L"VELMORA_SETS_FOLDER");
     Velmora app;
     // The user's own, under the profile: the program's folder is never written.
     const fs::path folder = platform::pathFromUtf8(platform::perUserWorkingFolder());
@@ -267,7 +269,7 @@ struct WholeRun
 struct WholeRuns : ::testing::Test, WholeRun
 {
     WholeRuns()
-        : WholeRun(fromEnvironment("VELMORA_EXE"))
+        : WholeRun(fromEnvironment(L"VELMORA_EXE"))
     {
     }
 };
@@ -281,7 +283,7 @@ TEST_F(WholeRuns, ClientOnly)
 struct FromTheZip : ::testing::Test, WholeRun
 {
     FromTheZip()
-        : WholeRun(fromEnvironment("VELMORA_ZIP_EXE"))
+        : WholeRun(fromEnvironment(L"VELMORA_ZIP_EXE"))
     {
     }
 };
@@ -293,14 +295,14 @@ TEST_F(FromTheZip, ClientOnly)
 TEST_F(WholeRuns, ClientAndServerWithTheAutomaticRequest)
 {
     // A save location the ANSI code page (Big5) cannot spell, as the profile folder holding the working folder.
-    fill("www.example.test", sets / "\u00fc automatic", 1);
+    fill("www.example.test", sets / platform::pathFromUtf8("\u00fc automatic"), 1);
     app.click("chk_AutoReq");
     driver::waitUntil("the automatic request checked", [&] { return app.checked("chk_AutoReq"); });
     app.click("cmd_Create");
     const auto handOff = answerConsolesUntilMessageBox(app, {newKey, request, newKey, request});
     EXPECT_NE(handOff.find("UserSign.bat"), std::string::npos);
     signAndFinish(job::messages::completed);
-    expectKeysPrivate(sets / "\u00fc automatic" / "www.example.test");
+    expectKeysPrivate(sets / platform::pathFromUtf8("\u00fc automatic") / "www.example.test");
 }
 
 TEST_F(WholeRuns, ClientAndServerWithAPastedRequest)
