@@ -13,10 +13,20 @@ namespace velmora::job {
 
 namespace {
 
+// A server certificate Apple's systems would refuse is made only when the
+// user says so; No stops with the focus on the date to change.
+Outcome serverLifeRefused(const Press& press, const Validity& validity)
+{
+    const int days = serverDayCount(validity);
+    if (days <= longestServerLifeAppleTakes || press.window.askYesNo(messages::serverLifeQuestion(days)))
+        return std::nullopt;
+    return Stop {{}, InputControl::EndDate};
+}
+
 // What the press refuses before the user types a pass phrase: an end date
 // that has passed and, for a server certificate, a host no certificate can
-// name, a tool the signing script could not run, or a pasted request the
-// tool cannot read.
+// name, a tool the signing script could not run, a life the user does not
+// want, or a pasted request the tool cannot read.
 Outcome pressProblem(const Press& press, const Validity& validity, const SiteHost& host)
 {
     if (caDayCount(validity, press.services.now()) < 1)
@@ -26,6 +36,8 @@ Outcome pressProblem(const Press& press, const Validity& validity, const SiteHos
     if (auto stop = hostProblem(host))
         return stop;
     if (auto stop = signingToolProblem(press))
+        return stop;
+    if (auto stop = serverLifeRefused(press, validity))
         return stop;
     return press.window.autoRequestChecked() ? std::nullopt : takePastedRequest(press);
 }
@@ -49,11 +61,15 @@ Outcome makeServerRequestFiles(const Press& press, std::string_view prefix, cons
     return makeServerRequest(press, prefix, host);
 }
 
-Outcome makeServerFiles(const Press& press, std::string_view prefix, const SiteHost& host, const Validity& validity)
+Outcome makeServerFiles(const Press& press, std::string_view prefix, const SiteHost& host, const Validity& validity,
+                        bool askedAtPress)
 {
     // The kind may have been switched since the press.
     if (auto stop = hostProblem(host))
         return stop;
+    if (!askedAtPress)
+        if (auto stop = serverLifeRefused(press, validity))
+            return stop;
     press.pause();
     if (auto stop = makeServerRequestFiles(press, prefix, host))
         return stop;
@@ -98,6 +114,7 @@ void generate(const Press& press)
         return showStop(press.window, *stop);
     const SiteHost host = siteHostOf(target->siteName);
     const Validity& validity = target->validity.value();
+    const bool serverAtPress = press.window.clientAndServerSelected();
     if (auto stop = pressProblem(press, validity, host))
         return showStop(press.window, *stop);
     const std::string prefix = platform::GetShellPrefix(platform::GetOSName());
@@ -106,7 +123,7 @@ void generate(const Press& press)
         return stopBusy(press, busy, *stop);
     if (!press.window.clientAndServerSelected())
         return exportClientOnly(press, busy, target->outputFolder);
-    if (auto stop = makeServerFiles(press, prefix, host, validity))
+    if (auto stop = makeServerFiles(press, prefix, host, validity, serverAtPress))
         return stopBusy(press, busy, *stop);
     handOff(press, busy);
 }

@@ -17,6 +17,14 @@ std::string join(std::initializer_list<std::string_view> pieces)
 
 } // namespace
 
+std::string serverLifeQuestion(int days)
+{
+    return join({"伺服器憑證的有效期間是 ", std::to_string(days), " 天, 超過 825 天。", lineBreak,
+                 "Apple 的裝置 (iPhone、iPad、Mac) 不接受有效期間超過 825 天的伺服器憑證, 即使它來自您信任的憑證中心;"
+                 " 其他系統的瀏覽器則接受。",
+                 lineBreak, "您確定要繼續嗎?"});
+}
+
 std::string folderNotCreated(std::string_view outputFolder)
 {
     return join({"無法建立資料夾 ", outputFolder, "!"});

@@ -23,6 +23,9 @@ inline constexpr std::string_view savePathMissing = "您沒有輸入 存放位�
 inline constexpr std::string_view serverRequestMissing = "您沒有輸入 伺服器憑證請求檔!";
 inline constexpr std::string_view serverRequestUnreadable = "伺服器憑證請求檔 不是正確的憑證請求檔!";
 inline constexpr std::string_view outputIsWorkingFolder = "存放位置 不可以是程式所在的資料夾!";
+// A server certificate valid for longer than Apple's systems take, even from
+// a CA the user trusts: asked, not refused, as other systems take it.
+std::string serverLifeQuestion(int days);
 std::string folderNotCreated(std::string_view outputFolder);
 // A site name Windows cannot give a folder: the character, the part or the
 // device name at fault.

@@ -34,7 +34,9 @@ void Press::dispatch() const
 
 void showStop(JobWindow& window, const Stop& stop)
 {
-    window.showWarning(stop.message);
+    // A stop the user chose, by answering No, needs no warning.
+    if (!stop.message.empty())
+        window.showWarning(stop.message);
     if (stop.focus)
         window.setFocusTo(*stop.focus);
 }

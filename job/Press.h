@@ -12,7 +12,8 @@
 
 namespace velmora::job {
 
-// Why a run stopped, and where the user can mend it.
+// Why a run stopped, and where the user can mend it; no message when the
+// user chose to stop.
 struct Stop
 {
     std::string message;

@@ -143,6 +143,9 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
     const auto pasteAfterTheCa = [](std::string text) {
         return changeAfter(2, [=](WindowInputs& in) { in.autoRequest = false, in.serverRequest = text; });
     };
+    // Three years, and No to the question they bring.
+    const WindowInputs longServer {.endDate = "2029/12/06", .clientAndServer = true, .autoRequest = true},
+        longClient {.endDate = longServer.endDate};
     struct Case
     {
         const char* label;
@@ -181,6 +184,8 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
         {"key length", server, changeAfter(2, [](WindowInputs& in) { in.maxLen = "2048 & del *.*"; }), generate, "憑證強度 必須是 512 到 16384 之間的數字!", MaxLen, 2},
         {"no request", server, pasteAfterTheCa(""), generate, "您沒有輸入 伺服器憑證請求檔!", SrvReq, 2},
         {"no request by then", server, pasteAfterTheCa("MIIB"), generate, unreadable, SrvReq, 2},
+        {"a long server life declined", longServer, {}, generate, "", EndDate},
+        {"a long server life declined once the kind switched", longClient, changeAfter(2, [](WindowInputs& in) { in.clientAndServer = in.autoRequest = true; }), generate, "", EndDate, 2},
         {"host for a server", badServerHost, {}, generate, "使用網址 不是正確的網址!", Url},
         {"host once a server", badHost, changeAfter(2, [](WindowInputs& in) { in.clientAndServer = in.autoRequest = true; }), generate, "使用網址 不是正確的網址!", Url, 2},
         {"end date passed", {.startDate = "2020/01/01", .endDate = "2021/01/01"}, {}, generate, "到期日期 已經過了!", EndDate},
@@ -225,7 +230,8 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
                                           {"{script}", std::string(j.form.signingScript)}})
             if (const auto at = warning.find(token); at != std::string::npos)
                 warning.replace(at, token.size(), text);
-        EXPECT_EQ(j.window.warnings, Names {warning});
+        EXPECT_EQ(j.window.warnings, warning.empty() ? Names {} : Names {warning});
+        EXPECT_EQ(j.window.questions.size(), warning.empty() ? 1u : 0u) << "only the long server life asks";
         EXPECT_NE(j.window.in.savePath, " ") << "blanks are cleared from the box";
         EXPECT_EQ(j.window.focused, c.focus ? std::vector {*c.focus} : std::vector<InputControl> {});
         EXPECT_FALSE(j.window.busy);
@@ -327,6 +333,24 @@ TEST(CertificateJob, AClientOnlyRunTellsTheToolTheCaNameThatFitsAndUtf8OnlyWhere
         EXPECT_EQ(fs::status(j.root.path() / host).permissions(), fs::perms::owner_all) << "made for the user alone";
 #endif
         EXPECT_EQ(namesIn(j.app).count("ca.key"), 0u);
+    }
+}
+
+// Apple's systems refuse a server certificate valid for more than 825 days; a CA certificate has no such limit.
+TEST(CertificateJob, AServerCertificateValidForMoreThan825DaysIsMadeOnlyAfterTheUserSaysYes)
+{
+    const std::tuple<const char*, bool, int> cases[] {
+        {"2029/03/09", true, 0}, {"2029/03/10", true, 826}, {"2029/12/06", true, 1097}, {"2029/12/06", false, 0}};
+    for (const auto& [end, server, days] : cases) {
+        SCOPED_TRACE(end);
+        Job j({.endDate = end, .clientAndServer = server, .autoRequest = true, .clientOnly = !server});
+        j.window.answerYes = true;
+        j.generate();
+        const std::string question = "伺服器憑證的有效期間是 " + std::to_string(days)
+            + " 天, 超過 825 天。\r\nApple 的裝置 (iPhone、iPad、Mac) 不接受有效期間超過 825 天的伺服器憑證, "
+              "即使它來自您信任的憑證中心; 其他系統的瀏覽器則接受。\r\n您確定要繼續嗎?";
+        EXPECT_EQ(j.window.questions, days ? Names {question} : Names {});
+        EXPECT_EQ(j.tool.started.size(), server ? 4u : 2u);
     }
 }
 
