@@ -89,10 +89,10 @@ void exportClientOnly(const Press& press, BusyWindow& busy, const std::string& o
         return stopBusy(press, busy, *stop);
     // The kind may have been switched during the pause.
     if (!press.window.clientOnlySelected())
-        return finishExport(press, busy, nothingExported(rows), outputFolder);
-    const auto outcome = exportFiles(press.workingFolder, pathFromUtf8(outputFolder), rows);
-    cleanUpClientOnly(press.workingFolder, outcome.sourcesToKeep);
-    finishExport(press, busy, outcome, outputFolder);
+        return finishExport(press, busy, {nothingExported(rows)}, outputFolder);
+    ExportReport report {exportFiles(press.workingFolder, pathFromUtf8(outputFolder), rows)};
+    report.cleanUp = cleanUpClientOnly(press.workingFolder, report.outcome.sourcesToKeep);
+    finishExport(press, busy, report, outputFolder);
 }
 
 void handOff(const Press& press, BusyWindow& busy)
@@ -110,6 +110,7 @@ void generate(const Press& press)
     const auto target = checkedTarget(press, runGenerateChecks);
     if (!target)
         return;
+    const OutputFolderClaim claim(*target);
     if (auto stop = toolFileProblem(press))
         return showStop(press.window, *stop);
     const SiteHost host = siteHostOf(target->siteName);

@@ -76,6 +76,11 @@ std::string stepFailed(std::string_view fileName)
     return join({"無法產生 ", fileName, ", 已停止產生憑證!"});
 }
 
+std::string runFailed(std::string_view reason)
+{
+    return join({stepFailed("SSL 憑證"), lineBreak, reason});
+}
+
 std::string runScriptStatus(std::string_view script)
 {
     return join({"請點選執行:", script});
@@ -104,6 +109,25 @@ std::string notExported(std::string_view outputFolder, const std::vector<std::st
     for (const auto& name : names)
         message += join({name, lineBreak});
     return join({message, "原始檔案仍保留在 ", workingFolder});
+}
+
+std::string notRemoved(std::string_view workingFolder, const std::vector<std::string>& names)
+{
+    std::string message = join({"下列工作檔案無法從 ", workingFolder, " 刪除, 請自行刪除:", lineBreak});
+    // A key left behind is what matters most: it comes first, and says so.
+    for (const bool keys : {true, false})
+        for (const auto& name : names)
+            if (name.ends_with(".key") == keys)
+                message += join({name, keys ? " (私密金鑰)" : "", lineBreak});
+    return message.substr(0, message.size() - lineBreak.size());
+}
+
+std::string notRestored(std::string_view workingFolder, const std::vector<std::string>& names)
+{
+    std::string message = join({"下列 CA 資料庫檔案無法還原, 簽章前的備份 (.old) 仍在 ", workingFolder, ":"});
+    for (const auto& name : names)
+        message += join({lineBreak, name});
+    return message;
 }
 
 } // namespace velmora::job::messages

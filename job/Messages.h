@@ -55,6 +55,8 @@ inline constexpr std::string_view serverRequestStatus = "正在初始化伺服�
 inline constexpr std::string_view signingScriptStatus = "正在產生伺服器憑證簽章指令檔 ...";
 inline constexpr std::string_view noConsole = "無法開啟命令視窗, 已停止產生憑證!";
 std::string stepFailed(std::string_view fileName);
+// A fault the run did not foresee, with the system's own words for it.
+std::string runFailed(std::string_view reason);
 
 // The hand-off to the signing script and the end of a run.
 std::string runScriptStatus(std::string_view script);
@@ -64,6 +66,9 @@ std::string exportStatus(std::string_view outputFolder);
 std::string notExported(std::string_view outputFolder, const std::vector<std::string>& names,
                         std::string_view workingFolder);
 inline constexpr std::string_view completed = "SSL 憑證產生完成!";
+// What the clean-up could not delete, keys first, or put back.
+std::string notRemoved(std::string_view workingFolder, const std::vector<std::string>& names);
+std::string notRestored(std::string_view workingFolder, const std::vector<std::string>& names);
 // After a pasted request: its key was never here.
 inline constexpr std::string_view completedWithoutServerKey
     = "SSL 憑證產生完成!\r\n伺服器的私密金鑰仍在產生請求檔的地方, 沒有輸出 server.key 與 privkey.pem。";

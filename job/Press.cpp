@@ -45,9 +45,10 @@ void runGuarded(JobWindow& window, const std::function<void()>& run)
 {
     try {
         run();
-    } catch (const std::exception&) {
+    } catch (const std::exception& fault) {
         window.setStatusText({});
-        window.showWarning(messages::stepFailed("SSL 憑證"));
+        // The system's words are all there is to go on when the user asks for help.
+        window.showWarning(messages::runFailed(fault.what()));
     }
 }
 

@@ -16,6 +16,7 @@ void signingFinished(const Press& press)
     const auto target = checkedTarget(press, runSigningFinishedChecks);
     if (!target)
         return;
+    const OutputFolderClaim claim(*target);
     if (!findFile(press.workingFolder, toolFiles::serverCertificate))
         return press.window.showWarning(messages::notSigned(press.form.signingScript));
     BusyWindow busy(press.window);
@@ -27,12 +28,12 @@ void signingFinished(const Press& press)
                              press.services.codePage);
     const auto outputFolder = pathFromUtf8(target->outputFolder);
     const bool requestPasted = !findFile(press.workingFolder, toolFiles::serverKey);
-    const auto outcome = exportFiles(press.workingFolder, outputFolder, clientAndServerRows(press.workingFolder));
+    ExportReport report {exportFiles(press.workingFolder, outputFolder, clientAndServerRows(press.workingFolder)),
+                         requestPasted ? messages::completedWithoutServerKey : messages::completed};
     if (requestPasted)
         removeServerKeys(outputFolder);
-    cleanUpAfterSigning(press.workingFolder, outcome.sourcesToKeep, press.services.dispatch);
-    finishExport(press, busy, outcome, target->outputFolder,
-                 requestPasted ? messages::completedWithoutServerKey : messages::completed);
+    report.cleanUp = cleanUpAfterSigning(press.workingFolder, report.outcome.sourcesToKeep, press.services.dispatch);
+    finishExport(press, busy, report, target->outputFolder);
 }
 
 } // namespace

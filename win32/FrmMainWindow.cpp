@@ -4,6 +4,7 @@
 #include "win32/MaskedDateBox.h"
 #include "win32/WindowText.h"
 
+#include <algorithm>
 #include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
@@ -40,15 +41,26 @@ FrmMainWindow::FrmMainWindow(HINSTANCE instance, const job::JobServices& service
     windowClassInfo.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClassInfo.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClassInfo.lpszClassName = windowClass;
-    RegisterClassExW(&windowClassInfo);
+    if (!RegisterClassExW(&windowClassInfo))
+        return;
 
     RECT outer {0, 0, window::clientWidth, window::clientHeight};
     AdjustWindowRectEx(&outer, windowStyle, FALSE, 0);
-    CreateWindowExW(0, windowClass, platform::toUtf16(window::windowTitle).c_str(), windowStyle, CW_USEDEFAULT,
-                    CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance,
-                    this);
+    // The handle arrives with the window's first message; a creation that
+    // fails after it leaves none.
+    controls_.frmMain = CreateWindowExW(0, windowClass, platform::toUtf16(window::windowTitle).c_str(), windowStyle,
+                                        CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
+                                        outer.bottom - outer.top, nullptr, nullptr, instance, this);
+    if (!controls_.frmMain)
+        return;
     createControls(instance);
     load();
+}
+
+bool FrmMainWindow::made() const
+{
+    return controls_.frmMain
+        && std::all_of(controls_.placed.begin(), controls_.placed.end(), [](HWND control) { return control; });
 }
 
 FrmMainWindow::~FrmMainWindow()

@@ -21,6 +21,9 @@ public:
     FrmMainWindow& operator=(const FrmMainWindow&) = delete;
 
     void show(int showCommand);
+    // Whether the window and every control of it were made: the system may
+    // refuse them (out of handles, a class it cannot register).
+    bool made() const;
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

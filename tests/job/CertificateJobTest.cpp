@@ -175,7 +175,7 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
         {"folder open to others", {.startDate = empty}, folderProblem(platform::FolderProblem::OthersMayWrite), generate, "無法使用工作資料夾 {app}, 其他帳號可以修改它!"},
         {"tool missing", {}, [](Job& j) { fs::remove(j.app / j.form.toolFile); }, generate, "找不到 {tool}, 無法產生憑證!"},
         {"no console", {}, [](Job& j) { j.tool.noConsole = true; }, generate, "無法開啟命令視窗, 已停止產生憑證!"},
-        {"unforeseen", {}, [](Job& j) { j.tool.throws = true; }, generate, "無法產生 SSL 憑證, 已停止產生憑證!"},
+        {"unforeseen", {}, [](Job& j) { j.tool.throws = true; }, generate, "無法產生 SSL 憑證, 已停止產生憑證!\r\na path the system cannot convert"},
         {"CA key", {}, failAt(1), generate, "無法產生 ca.key, 已停止產生憑證!", {}, 1},
         {"CA key left empty", {}, failAt(1, true), generate, "無法產生 ca.key, 已停止產生憑證!", {}, 1},
         {"CA certificate, an old one left", {}, [](Job& j) { failAt(2)(j); std::ofstream(j.app / "ca.crt") << "old"; }, generate, "無法產生 ca.crt, 已停止產生憑證!", {}, 2},
@@ -214,6 +214,7 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
         j.window.status = "請點選執行:UserSign.sh"; // left by an earlier press
         if (c.arrange)
             c.arrange(j);
+        const bool outputBefore = fs::exists(fs::symlink_status(j.root.path() / "www.example.test"));
         (j.*c.press)();
         EXPECT_EQ(j.window.status, c.press == generate ? "" : "請點選執行:UserSign.sh")
             << "a generate press empties it";
@@ -232,6 +233,7 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
                 warning.replace(at, token.size(), text);
         EXPECT_EQ(j.window.warnings, warning.empty() ? Names {} : Names {warning});
         EXPECT_EQ(j.window.questions.size(), warning.empty() ? 1u : 0u) << "only the long server life asks";
+        EXPECT_EQ(fs::exists(fs::symlink_status(j.root.path() / "www.example.test")), outputBefore) << "made, left";
         EXPECT_NE(j.window.in.savePath, " ") << "blanks are cleared from the box";
         EXPECT_EQ(j.window.focused, c.focus ? std::vector {*c.focus} : std::vector<InputControl> {});
         EXPECT_FALSE(j.window.busy);
@@ -282,12 +284,17 @@ TEST(CertificateJob, ClientAndServerRunTakesTheWindowsValuesWhenEachIsUsedThenEx
               Names {"簽核伺服器憑證需要您的參與, 請點選執行:\r\n" + script + "\r\n後按『已完成簽章』來產生憑證!"});
 
     std::ofstream(j.app / "server.crt") << "signed";
+    // A folder in the database settings' place, which no restore can replace.
+    fs::create_directories(j.app / "ca.db.index.attr" / "in the way");
+    std::ofstream(j.app / "ca.db.index.attr.old") << "unique_subject = no";
     j.services.codePage = {"BIG5", 950};
     std::string shownWhileExporting;
     j.onDispatch = [&] { shownWhileExporting = j.window.status; };
     j.signingFinished();
     EXPECT_EQ(shownWhileExporting, "輸出憑證到 " + out + " 中, 請稍後 ...");
-    EXPECT_EQ(j.window.informations.back(), "SSL 憑證產生完成!");
+    EXPECT_EQ(j.window.warnings,
+              Names {"SSL 憑證產生完成!\r\n下列 CA 資料庫檔案無法還原, 簽章前的備份 (.old) 仍在 " + j.app.string()
+                     + ":\r\nca.db.index.attr"});
     EXPECT_EQ(contentOf(fs::path(out) / "server.key"), "made");
     // The placeholder's text, in the code page (Big5 is checked with the text files).
     const auto notice = "請將 server.crt 中的 -----BEGIN CERTIFICATE----- 區段複製到此處, 伺服器憑證即可生效";
