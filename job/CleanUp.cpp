@@ -67,7 +67,7 @@ CleanUpOutcome cleanUpAfterSigning(const fs::path& workingFolder, const std::set
 {
     CleanUpOutcome outcome;
     for (const auto name : {toolFiles::caKey, toolFiles::caCertificate, toolFiles::serverKey, toolFiles::serverRequest,
-                            toolFiles::serverCertificate, toolFiles::serverNotice})
+                            toolFiles::serverCertificate, toolFiles::serverNotice, toolFiles::requestOrigin})
         removeUnlessKept(workingFolder, std::string(name), sourcesToKeep, outcome);
     for (const auto suffix : {".pem", ".rnd"})
         for (const auto& name : fileNamesEndingIn(workingFolder, suffix))

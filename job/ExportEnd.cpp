@@ -15,10 +15,14 @@ void finishExport(const Press& press, BusyWindow& busy, const ExportReport& repo
     press.window.setStatusText({});
     const std::string& workingFolder = press.services.workingFolder;
     std::vector<std::string> lines;
+    if (report.earlierSet.problem)
+        lines.push_back(*report.earlierSet.problem);
     if (report.outcome.complete())
         lines.emplace_back(report.completion);
     else
         lines.push_back(messages::notExported(outputFolder, report.outcome.missingTargets, workingFolder));
+    if (!report.earlierSet.movedTo.empty())
+        lines.push_back(messages::earlierSetMoved(report.earlierSet.movedTo));
     if (!report.cleanUp.notRemoved.empty())
         lines.push_back(messages::notRemoved(workingFolder, report.cleanUp.notRemoved));
     if (!report.cleanUp.notRestored.empty())

@@ -1,11 +1,13 @@
 #include "job/BusyWindow.h"
 #include "job/CleanUp.h"
+#include "job/EarlierSet.h"
 #include "job/Export.h"
 #include "job/ExportEnd.h"
 #include "job/FolderFiles.h"
 #include "job/InputChecks.h"
 #include "job/Messages.h"
 #include "job/PressChecks.h"
+#include "job/RequestOrigin.h"
 #include "job/ToolSteps.h"
 #include "platform/VersionName.h"
 
@@ -51,14 +53,26 @@ Outcome makeClientFiles(const Press& press, std::string_view prefix, const SiteH
 }
 
 // A pasted request needs no server key: its own stays where it was made.
-Outcome makeServerRequestFiles(const Press& press, std::string_view prefix, const SiteHost& host)
+Outcome makeServerKeyAndRequest(const Press& press, std::string_view prefix, const SiteHost& host)
 {
-    if (!press.window.autoRequestChecked())
-        return takePastedRequest(press);
     if (auto stop = makeKey(press, prefix, messages::serverKeyStatus, toolFiles::serverKey))
         return stop;
     press.pause();
     return makeServerRequest(press, prefix, host);
+}
+
+// The request, and where it came from for the signing-finished press.
+Outcome makeServerRequestFiles(const Press& press, std::string_view prefix, const SiteHost& host)
+{
+    // An earlier set's record must not speak for this one if the run stops.
+    if (!removeFile(press.workingFolder, toolFiles::requestOrigin))
+        return Stop {messages::stepFailed(toolFiles::requestOrigin), {}};
+    const bool pasted = !press.window.autoRequestChecked();
+    if (auto stop = pasted ? takePastedRequest(press) : makeServerKeyAndRequest(press, prefix, host))
+        return stop;
+    if (!recordRequestOrigin(press.pathOf(toolFiles::requestOrigin), pasted, press.services.codePage))
+        return Stop {messages::stepFailed(toolFiles::requestOrigin), {}};
+    return std::nullopt;
 }
 
 Outcome makeServerFiles(const Press& press, std::string_view prefix, const SiteHost& host, const Validity& validity,
@@ -90,7 +104,10 @@ void exportClientOnly(const Press& press, BusyWindow& busy, const std::string& o
     // The kind may have been switched during the pause.
     if (!press.window.clientOnlySelected())
         return finishExport(press, busy, {nothingExported(rows)}, outputFolder);
-    ExportReport report {exportFiles(press.workingFolder, pathFromUtf8(outputFolder), rows)};
+    const auto output = pathFromUtf8(outputFolder);
+    ExportReport report {.earlierSet = moveEarlierSet(press.workingFolder, output, rows, press.services.now())};
+    // An earlier set that could not go keeps the new one out, whole in the working folder.
+    report.outcome = report.earlierSet.problem ? nothingExported(rows) : exportFiles(press.workingFolder, output, rows);
     report.cleanUp = cleanUpClientOnly(press.workingFolder, report.outcome.sourcesToKeep);
     finishExport(press, busy, report, outputFolder);
 }

@@ -111,6 +111,21 @@ std::string notExported(std::string_view outputFolder, const std::vector<std::st
     return join({message, "原始檔案仍保留在 ", workingFolder});
 }
 
+std::string earlierSetMoved(std::string_view folder)
+{
+    return join({"存放資料夾中先前輸出的憑證已移到 ", folder});
+}
+
+std::string earlierFolderNotMade(std::string_view folder)
+{
+    return join({"無法建立資料夾 ", folder, ", 無法移開存放資料夾中先前輸出的憑證, 新的憑證沒有輸出!"});
+}
+
+std::string earlierFileNotMoved(std::string_view file, std::string_view folder)
+{
+    return join({"無法把先前輸出的 ", file, " 移到 ", folder, ", 新的憑證沒有輸出!"});
+}
+
 std::string notRemoved(std::string_view workingFolder, const std::vector<std::string>& names)
 {
     std::string message = join({"下列工作檔案無法從 ", workingFolder, " 刪除, 請自行刪除:", lineBreak});

@@ -66,6 +66,11 @@ std::string exportStatus(std::string_view outputFolder);
 std::string notExported(std::string_view outputFolder, const std::vector<std::string>& names,
                         std::string_view workingFolder);
 inline constexpr std::string_view completed = "SSL 憑證產生完成!";
+// An earlier export in the output folder: where it went, or why it could not
+// go, in which case nothing of the new set was exported.
+std::string earlierSetMoved(std::string_view folder);
+std::string earlierFolderNotMade(std::string_view folder);
+std::string earlierFileNotMoved(std::string_view file, std::string_view folder);
 // What the clean-up could not delete, keys first, or put back.
 std::string notRemoved(std::string_view workingFolder, const std::vector<std::string>& names);
 std::string notRestored(std::string_view workingFolder, const std::vector<std::string>& names);

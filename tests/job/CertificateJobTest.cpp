@@ -5,6 +5,7 @@
 #include "FakeCommand.h"
 #include "FakeJobWindow.h"
 #include "TestFolder.h"
+#include "job/EarlierSet.h"
 #include "job/ToolFiles.h"
 #include "platform/TextFile.h"
 #include "platform/Utf8Path.h"
@@ -359,6 +360,36 @@ TEST(CertificateJob, AServerCertificateValidForMoreThan825DaysIsMadeOnlyAfterThe
         EXPECT_EQ(j.window.questions, days ? Names {question} : Names {});
         EXPECT_EQ(j.tool.started.size(), server ? 4u : 2u);
     }
+}
+
+// The output folder then holds the new set alone, and nothing is overwritten.
+TEST(CertificateJob, AnEarlierSetMovesWholeIntoAFolderOfTheUsersOwnOrNothingNewIsExported)
+{
+    Job j;
+    const fs::path out = j.root.path() / "www.example.test";
+    const auto now = j.services.now();
+    const auto earlier = [&](int attempt) { return out / job::earlierSetFolderName(now, attempt); };
+    fs::create_directory(out);
+    for (const char* name : {"client.key", "Server.KEY", "01.pem", "notes.txt"})
+        std::ofstream(out / name) << "earlier " << name;
+    for (int attempt = 1; attempt <= 99; ++attempt) // every name this minute gives is taken
+        fs::create_directory(earlier(attempt));
+    j.generate();
+    EXPECT_EQ(j.window.warnings,
+              Names {"無法建立資料夾 " + earlier(1).string()
+                     + ", 無法移開存放資料夾中先前輸出的憑證, 新的憑證沒有輸出!\r\n下列檔案沒有輸出到 " + out.string()
+                     + ":\r\nclient.key\r\nclient.crt\r\nclient.cer\r\n原始檔案仍保留在 " + j.app.string()});
+    EXPECT_EQ(contentOf(out / "client.key") + ", " + contentOf(j.app / "ca.key"), "earlier client.key, made");
+
+    fs::remove(earlier(2));
+    j.generate();
+    EXPECT_EQ(j.window.informations,
+              Names {"SSL 憑證產生完成!\r\n存放資料夾中先前輸出的憑證已移到 " + earlier(2).string()});
+    EXPECT_EQ(namesIn(earlier(2)), (std::set<std::string> {"01.pem", "Server.KEY", "client.key"}));
+    EXPECT_EQ(contentOf(earlier(2) / "client.key") + ", " + contentOf(out / "client.key"), "earlier client.key, made");
+    EXPECT_TRUE(fs::exists(out / "notes.txt")) << "not a name a set takes";
+    const auto later = out / job::earlierSetFolderName(now + std::chrono::minutes(1), 1);
+    EXPECT_TRUE(earlier(1) < earlier(2) && earlier(2) < later) << "names sort by time";
 }
 
 } // namespace
