@@ -4,7 +4,6 @@
 #include "win32/MaskedDateBox.h"
 #include "win32/WindowText.h"
 
-#include <algorithm>
 #include <commctrl.h>
 #include <commdlg.h>
 #include <shellapi.h>
@@ -46,21 +45,12 @@ FrmMainWindow::FrmMainWindow(HINSTANCE instance, const job::JobServices& service
 
     RECT outer {0, 0, window::clientWidth, window::clientHeight};
     AdjustWindowRectEx(&outer, windowStyle, FALSE, 0);
-    // The handle arrives with the window's first message; a creation that
-    // fails after it leaves none.
     controls_.frmMain = CreateWindowExW(0, windowClass, platform::toUtf16(window::windowTitle).c_str(), windowStyle,
                                         CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
                                         outer.bottom - outer.top, nullptr, nullptr, instance, this);
-    if (!controls_.frmMain)
-        return;
-    createControls(instance);
-    load();
-}
-
-bool FrmMainWindow::made() const
-{
-    return controls_.frmMain
-        && std::all_of(controls_.placed.begin(), controls_.placed.end(), [](HWND control) { return control; });
+    made_ = controls_.frmMain && createControls(instance);
+    if (made_)
+        load();
 }
 
 FrmMainWindow::~FrmMainWindow()
@@ -153,13 +143,15 @@ bool FrmMainWindow::setCursor(HWND under)
     return true;
 }
 
-void FrmMainWindow::createControls(HINSTANCE instance)
+bool FrmMainWindow::createControls(HINSTANCE instance)
 {
     font_ = createWindowFont();
-    placeControls(controls_, instance, font_);
+    if (!placeControls(controls_, instance, font_))
+        return false;
     for (const char* name : {"meb_StartDate", "meb_EndDate"})
         makeMaskedDateBox(controls_(name));
     SetWindowSubclass(controls_("txt_SavePath"), savePathProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    return true;
 }
 
 LRESULT CALLBACK FrmMainWindow::savePathProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
