@@ -76,10 +76,10 @@ protected:
     // The folder an earlier set was moved to, if any.
     fs::path earlierFolder() const
     {
-        for (const auto& name : namesIn(output()))
-            if (name.starts_with("earlier-"))
-                return output() / name;
-        return {};
+        const auto names = namesIn(output());
+        const auto found
+            = std::find_if(names.begin(), names.end(), [](auto& name) { return name.starts_with("earlier-"); });
+        return found == names.end() ? fs::path() : output() / *found;
     }
     // Each press waits a minute at most, and then names the step it was at.
     job::JobServices services(const FakeJobWindow& window)
