@@ -16,8 +16,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Two tries a minute are already more than a user makes: the number is
-// bounded so that the names keep sorting by time.
+// A set is seldom moved twice in one minute; the number is bounded so that
+// the names keep sorting by time.
 constexpr int lastAttempt = 99;
 
 std::optional<std::string> bytesOf(const fs::path& file)
