@@ -70,8 +70,9 @@ std::vector<ExportRow> clientAndServerRows(const fs::path& workingFolder, bool w
 
 bool isExportedName(std::string_view name)
 {
-    constexpr std::array<std::string_view, 8> fixedNames {"client.key",  "client.crt", "client.cer", "server.key",
-                                                          "privkey.pem", "server.csr", "server.crt", "server.cer"};
+    // privkey.pem is among the .pem files.
+    constexpr std::array<std::string_view, 7> fixedNames {"client.key", "client.crt", "client.cer", "server.key",
+                                                          "server.csr", "server.crt", "server.cer"};
     return std::any_of(fixedNames.begin(), fixedNames.end(),
                        [name](std::string_view fixed) { return sameNameIgnoringCase(name, fixed); })
         || (name.size() > 4 && sameNameIgnoringCase(name.substr(name.size() - 4), ".pem"));
