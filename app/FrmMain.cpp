@@ -138,7 +138,7 @@ void FrmMain::openMakerPage()
 
 void FrmMain::confirmClose()
 {
-    if (services_.messageBoxes.confirm(this, fromUtf8(window::closeQuestion)))
+    if (services_.messageBoxes.confirm(this, fromUtf8(window::closeQuestion), DefaultAnswer::Yes))
         close();
 }
 

@@ -125,6 +125,11 @@ void FrmMainJobWindow::showInformation(const std::string& text)
     messageBoxes_.information(window_, messageText(text));
 }
 
+bool FrmMainJobWindow::askYesNo(const std::string& text)
+{
+    return messageBoxes_.confirm(window_, messageText(text), DefaultAnswer::No);
+}
+
 void FrmMainJobWindow::setBusy(bool busy)
 {
     if (busy == busy_)

@@ -30,6 +30,7 @@ public:
     void setFocusTo(job::InputControl control) override;
     void showWarning(const std::string& text) override;
     void showInformation(const std::string& text) override;
+    bool askYesNo(const std::string& text) override;
     void setBusy(bool busy) override;
 
     bool isBusy() const { return busy_; }

@@ -16,10 +16,10 @@ void QtMessageBoxes::information(QWidget* parent, const QString& text)
     QMessageBox::information(parent, appTitle(), text, QMessageBox::Ok);
 }
 
-bool QtMessageBoxes::confirm(QWidget* parent, const QString& text)
+bool QtMessageBoxes::confirm(QWidget* parent, const QString& text, DefaultAnswer defaultAnswer)
 {
-    const auto answer
-        = QMessageBox::question(parent, appTitle(), text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes);
+    const auto answer = QMessageBox::question(parent, appTitle(), text, QMessageBox::Yes | QMessageBox::No,
+                                              defaultAnswer == DefaultAnswer::Yes ? QMessageBox::Yes : QMessageBox::No);
     return answer == QMessageBox::Yes;
 }
 

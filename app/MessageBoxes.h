@@ -6,6 +6,9 @@ class QWidget;
 
 namespace velmora::app {
 
+// The button a question box gives to Enter.
+enum class DefaultAnswer { Yes, No };
+
 // Every message box of the window goes through here, so that tests can
 // answer them without a modal dialog blocking the test.
 class MessageBoxes
@@ -16,8 +19,8 @@ public:
     virtual void warning(QWidget* parent, const QString& text) = 0;
     // Information icon, one OK button.
     virtual void information(QWidget* parent, const QString& text) = 0;
-    // Question icon, Yes and No with Yes as default; true when Yes is chosen.
-    virtual bool confirm(QWidget* parent, const QString& text) = 0;
+    // Question icon, Yes and No; true when Yes is chosen.
+    virtual bool confirm(QWidget* parent, const QString& text, DefaultAnswer defaultAnswer) = 0;
 };
 
 class QtMessageBoxes final : public MessageBoxes
@@ -25,7 +28,7 @@ class QtMessageBoxes final : public MessageBoxes
 public:
     void warning(QWidget* parent, const QString& text) override;
     void information(QWidget* parent, const QString& text) override;
-    bool confirm(QWidget* parent, const QString& text) override;
+    bool confirm(QWidget* parent, const QString& text, DefaultAnswer defaultAnswer) override;
 };
 
 } // namespace velmora::app

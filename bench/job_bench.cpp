@@ -58,6 +58,7 @@ struct Window final : job::JobWindow
     void setFocusTo(job::InputControl) override { }
     void showWarning(const std::string& text) override { std::fprintf(stderr, "warning: %s\n", text.c_str()); }
     void showInformation(const std::string&) override { ++messages; }
+    bool askYesNo(const std::string&) override { return true; }
     void setBusy(bool) override { }
 };
 

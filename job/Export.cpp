@@ -48,21 +48,15 @@ std::vector<ExportRow> clientOnlyRows()
     };
 }
 
-std::vector<ExportRow> serverKeyRows()
-{
-    return {
-        {std::string(toolFiles::serverKey), "server.key"},
-        {std::string(toolFiles::serverKey), "privkey.pem"},
-    };
-}
-
-std::vector<ExportRow> clientAndServerRows(const fs::path& workingFolder)
+std::vector<ExportRow> clientAndServerRows(const fs::path& workingFolder, bool withServerKey)
 {
     auto rows = clientOnlyRows();
-    if (findFile(workingFolder, toolFiles::serverKey)) {
-        const auto keyRows = serverKeyRows();
-        rows.insert(rows.end(), keyRows.begin(), keyRows.end());
-    }
+    if (withServerKey)
+        rows.insert(rows.end(),
+                    {
+                        {std::string(toolFiles::serverKey), "server.key"},
+                        {std::string(toolFiles::serverKey), "privkey.pem"},
+                    });
     rows.insert(rows.end(),
                 {
                     {std::string(toolFiles::serverRequest), "server.csr"},
@@ -74,10 +68,14 @@ std::vector<ExportRow> clientAndServerRows(const fs::path& workingFolder)
     return rows;
 }
 
-void removeServerKeys(const fs::path& outputFolder)
+bool isExportedName(std::string_view name)
 {
-    for (const auto& row : serverKeyRows())
-        removeFile(outputFolder, row.target);
+    // privkey.pem is among the .pem files.
+    constexpr std::array<std::string_view, 7> fixedNames {"client.key", "client.crt", "client.cer", "server.key",
+                                                          "server.csr", "server.crt", "server.cer"};
+    return std::any_of(fixedNames.begin(), fixedNames.end(),
+                       [name](std::string_view fixed) { return sameNameIgnoringCase(name, fixed); })
+        || (name.size() > 4 && sameNameIgnoringCase(name.substr(name.size() - 4), ".pem"));
 }
 
 ExportOutcome exportFiles(const fs::path& workingFolder, const fs::path& outputFolder,

@@ -17,17 +17,14 @@ struct ExportRow
 
 // The client files: the CA's own key and certificate.
 std::vector<ExportRow> clientOnlyRows();
-// The server key, twice.
-std::vector<ExportRow> serverKeyRows();
 // The client files, the server files, the notice file and every .pem file the
-// signing left in the working folder, in that order. The server key only
-// when the working folder holds one: a pasted request's key is elsewhere.
-std::vector<ExportRow> clientAndServerRows(const std::filesystem::path& workingFolder);
+// signing left in the working folder, in that order. The server key, twice,
+// unless the request was pasted: its key is where the request was made.
+std::vector<ExportRow> clientAndServerRows(const std::filesystem::path& workingFolder, bool withServerKey);
 
-// After a pasted request's certificate: a server key an earlier run put in the
-// output folder does not belong to it, and a web server given the two
-// would refuse to start.
-void removeServerKeys(const std::filesystem::path& outputFolder);
+// A name an export of either kind writes into the output folder: one of the
+// fixed names, or a .pem file, as the tool's copies of a certificate are.
+bool isExportedName(std::string_view name);
 
 // What did not reach the output folder.
 struct ExportOutcome

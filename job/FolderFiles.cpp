@@ -13,13 +13,14 @@ char lowerAscii(char c)
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-bool equalIgnoringCase(std::string_view a, std::string_view b)
+} // namespace
+
+bool sameNameIgnoringCase(std::string_view a, std::string_view b)
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](char x, char y) { return lowerAscii(x) == lowerAscii(y); });
 }
 
-// The names of the folder's ordinary files; none when it cannot be read.
 std::vector<std::string> ordinaryFileNames(const fs::path& folder)
 {
     std::vector<std::string> names;
@@ -33,15 +34,13 @@ std::vector<std::string> ordinaryFileNames(const fs::path& folder)
     return names;
 }
 
-} // namespace
-
 std::optional<fs::path> findFile(const fs::path& folder, std::string_view name)
 {
     const auto names = ordinaryFileNames(folder);
     auto found = std::find(names.begin(), names.end(), name);
     if (found == names.end())
         found = std::find_if(names.begin(), names.end(),
-                             [name](const std::string& candidate) { return equalIgnoringCase(candidate, name); });
+                             [name](const std::string& candidate) { return sameNameIgnoringCase(candidate, name); });
     if (found == names.end())
         return std::nullopt;
     return folder / pathFromUtf8(*found);
@@ -52,7 +51,7 @@ std::vector<std::string> fileNamesEndingIn(const fs::path& folder, std::string_v
     auto names = ordinaryFileNames(folder);
     std::erase_if(names, [suffix](const std::string& name) {
         return name.size() < suffix.size()
-            || !equalIgnoringCase(std::string_view(name).substr(name.size() - suffix.size()), suffix);
+            || !sameNameIgnoringCase(std::string_view(name).substr(name.size() - suffix.size()), suffix);
     });
     return names;
 }

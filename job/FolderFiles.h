@@ -12,6 +12,13 @@ namespace velmora::job {
 
 using platform::pathFromUtf8;
 
+// Whether two file names are the same to Windows, which ignores the letter
+// case of ASCII letters.
+bool sameNameIgnoringCase(std::string_view a, std::string_view b);
+
+// The names of the folder's ordinary files, sorted; none when it cannot be read.
+std::vector<std::string> ordinaryFileNames(const std::filesystem::path& folder);
+
 // The ordinary file of the folder with the given name, matched without regard
 // to letter case as on Windows; an exact match wins where the file system
 // tells case apart and holds both.

@@ -1,11 +1,13 @@
 #include "job/BusyWindow.h"
 #include "job/CleanUp.h"
+#include "job/EarlierSet.h"
 #include "job/Export.h"
 #include "job/ExportEnd.h"
 #include "job/FolderFiles.h"
 #include "job/InputChecks.h"
 #include "job/Messages.h"
 #include "job/PressChecks.h"
+#include "job/RequestOrigin.h"
 #include "job/ToolSteps.h"
 #include "platform/VersionName.h"
 
@@ -13,10 +15,20 @@ namespace velmora::job {
 
 namespace {
 
+// A server certificate Apple's systems would refuse is made only when the
+// user says so; No stops with the focus on the date to change.
+Outcome serverLifeRefused(const Press& press, const Validity& validity)
+{
+    const int days = serverDayCount(validity);
+    if (days <= longestServerLifeAppleTakes || press.window.askYesNo(messages::serverLifeQuestion(days)))
+        return std::nullopt;
+    return Stop {{}, InputControl::EndDate};
+}
+
 // What the press refuses before the user types a pass phrase: an end date
 // that has passed and, for a server certificate, a host no certificate can
-// name, a tool the signing script could not run, or a pasted request the
-// tool cannot read.
+// name, a tool the signing script could not run, a life the user does not
+// want, or a pasted request the tool cannot read.
 Outcome pressProblem(const Press& press, const Validity& validity, const SiteHost& host)
 {
     if (caDayCount(validity, press.services.now()) < 1)
@@ -26,6 +38,8 @@ Outcome pressProblem(const Press& press, const Validity& validity, const SiteHos
     if (auto stop = hostProblem(host))
         return stop;
     if (auto stop = signingToolProblem(press))
+        return stop;
+    if (auto stop = serverLifeRefused(press, validity))
         return stop;
     return press.window.autoRequestChecked() ? std::nullopt : takePastedRequest(press);
 }
@@ -39,21 +53,37 @@ Outcome makeClientFiles(const Press& press, std::string_view prefix, const SiteH
 }
 
 // A pasted request needs no server key: its own stays where it was made.
-Outcome makeServerRequestFiles(const Press& press, std::string_view prefix, const SiteHost& host)
+Outcome makeServerKeyAndRequest(const Press& press, std::string_view prefix, const SiteHost& host)
 {
-    if (!press.window.autoRequestChecked())
-        return takePastedRequest(press);
     if (auto stop = makeKey(press, prefix, messages::serverKeyStatus, toolFiles::serverKey))
         return stop;
     press.pause();
     return makeServerRequest(press, prefix, host);
 }
 
-Outcome makeServerFiles(const Press& press, std::string_view prefix, const SiteHost& host, const Validity& validity)
+// The request, and where it came from for the signing-finished press.
+Outcome makeServerRequestFiles(const Press& press, std::string_view prefix, const SiteHost& host)
+{
+    // An earlier set's record must not speak for this one if the run stops.
+    if (!removeFile(press.workingFolder, toolFiles::requestOrigin))
+        return Stop {messages::stepFailed(toolFiles::requestOrigin), {}};
+    const bool pasted = !press.window.autoRequestChecked();
+    if (auto stop = pasted ? takePastedRequest(press) : makeServerKeyAndRequest(press, prefix, host))
+        return stop;
+    if (!recordRequestOrigin(press.pathOf(toolFiles::requestOrigin), pasted, press.services.codePage))
+        return Stop {messages::stepFailed(toolFiles::requestOrigin), {}};
+    return std::nullopt;
+}
+
+Outcome makeServerFiles(const Press& press, std::string_view prefix, const SiteHost& host, const Validity& validity,
+                        bool askedAtPress)
 {
     // The kind may have been switched since the press.
     if (auto stop = hostProblem(host))
         return stop;
+    if (!askedAtPress)
+        if (auto stop = serverLifeRefused(press, validity))
+            return stop;
     press.pause();
     if (auto stop = makeServerRequestFiles(press, prefix, host))
         return stop;
@@ -73,10 +103,13 @@ void exportClientOnly(const Press& press, BusyWindow& busy, const std::string& o
         return stopBusy(press, busy, *stop);
     // The kind may have been switched during the pause.
     if (!press.window.clientOnlySelected())
-        return finishExport(press, busy, nothingExported(rows), outputFolder);
-    const auto outcome = exportFiles(press.workingFolder, pathFromUtf8(outputFolder), rows);
-    cleanUpClientOnly(press.workingFolder, outcome.sourcesToKeep);
-    finishExport(press, busy, outcome, outputFolder);
+        return finishExport(press, busy, {nothingExported(rows)}, outputFolder);
+    const auto output = pathFromUtf8(outputFolder);
+    ExportReport report {.earlierSet = moveEarlierSet(press.workingFolder, output, rows, press.services.now())};
+    // An earlier set that could not go keeps the new one out, whole in the working folder.
+    report.outcome = report.earlierSet.problem ? nothingExported(rows) : exportFiles(press.workingFolder, output, rows);
+    report.cleanUp = cleanUpClientOnly(press.workingFolder, report.outcome.sourcesToKeep);
+    finishExport(press, busy, report, outputFolder);
 }
 
 void handOff(const Press& press, BusyWindow& busy)
@@ -94,10 +127,12 @@ void generate(const Press& press)
     const auto target = checkedTarget(press, runGenerateChecks);
     if (!target)
         return;
+    const OutputFolderClaim claim(*target);
     if (auto stop = toolFileProblem(press))
         return showStop(press.window, *stop);
     const SiteHost host = siteHostOf(target->siteName);
     const Validity& validity = target->validity.value();
+    const bool serverAtPress = press.window.clientAndServerSelected();
     if (auto stop = pressProblem(press, validity, host))
         return showStop(press.window, *stop);
     const std::string prefix = platform::GetShellPrefix(platform::GetOSName());
@@ -106,7 +141,7 @@ void generate(const Press& press)
         return stopBusy(press, busy, *stop);
     if (!press.window.clientAndServerSelected())
         return exportClientOnly(press, busy, target->outputFolder);
-    if (auto stop = makeServerFiles(press, prefix, host, validity))
+    if (auto stop = makeServerFiles(press, prefix, host, validity, serverAtPress))
         return stopBusy(press, busy, *stop);
     handOff(press, busy);
 }

@@ -76,14 +76,20 @@ std::optional<CheckedTarget> checkTarget(JobWindow& window, const SystemForm& fo
     window.setSavePathText(saveLocation);
 
     const std::string outputFolder = outputFolderPath(saveLocation, separator, siteName);
-    if (!ensureOutputFolder(outputFolder)) {
+    const OutputFolderState state = ensureOutputFolder(outputFolder);
+    if (!state.present) {
         const std::string message = messages::folderNotCreated(outputFolder);
         return reject(window, message, InputControl::SavePath);
     }
-    return CheckedTarget {siteName, outputFolder, {}};
+    return CheckedTarget {siteName, outputFolder, state, {}};
 }
 
 } // namespace
+
+void takeBackOutputFolder(const CheckedTarget& target)
+{
+    takeBackOutputFolder(target.outputFolder, target.outputFolderState);
+}
 
 std::optional<CheckedTarget> runGenerateChecks(JobWindow& window, const SystemForm& form)
 {
@@ -94,8 +100,10 @@ std::optional<CheckedTarget> runGenerateChecks(JobWindow& window, const SystemFo
     auto target = checkTarget(window, form);
     if (!target)
         return std::nullopt;
-    if (window.clientAndServerSelected() && window.serverRequestText().empty() && !window.autoRequestChecked())
+    if (window.clientAndServerSelected() && window.serverRequestText().empty() && !window.autoRequestChecked()) {
+        takeBackOutputFolder(*target);
         return reject(window, messages::serverRequestMissing, InputControl::SrvReq);
+    }
     target->validity = validityOf(window.startDateText(), window.endDateText());
     return target;
 }

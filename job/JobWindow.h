@@ -39,6 +39,10 @@ public:
     virtual void showWarning(const std::string& text) = 0;
     // A modal information box with the application title and one OK button.
     virtual void showInformation(const std::string& text) = 0;
+    // A modal question with the application title, the question icon and Yes
+    // and No, No being the default: Enter must not agree to what the question
+    // warns of. True when Yes is chosen.
+    virtual bool askYesNo(const std::string& text) = 0;
     // While busy the window shows the hourglass pointer, its three buttons
     // are disabled and it refuses to close; the kind switch, the folder
     // picker and the maker link stay usable.

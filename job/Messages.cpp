@@ -17,6 +17,14 @@ std::string join(std::initializer_list<std::string_view> pieces)
 
 } // namespace
 
+std::string serverLifeQuestion(int days)
+{
+    return join({"伺服器憑證的有效期間是 ", std::to_string(days), " 天, 超過 825 天。", lineBreak,
+                 "Apple 的裝置 (iPhone、iPad、Mac) 不接受有效期間超過 825 天的伺服器憑證, 即使它來自您信任的憑證中心;"
+                 " 其他系統的瀏覽器則接受。",
+                 lineBreak, "您確定要繼續嗎?"});
+}
+
 std::string folderNotCreated(std::string_view outputFolder)
 {
     return join({"無法建立資料夾 ", outputFolder, "!"});
@@ -73,6 +81,11 @@ std::string stepFailed(std::string_view fileName)
     return join({"無法產生 ", fileName, ", 已停止產生憑證!"});
 }
 
+std::string runFailed(std::string_view reason)
+{
+    return join({stepFailed("SSL 憑證"), lineBreak, reason});
+}
+
 std::string runScriptStatus(std::string_view script)
 {
     return join({"請點選執行:", script});
@@ -101,6 +114,40 @@ std::string notExported(std::string_view outputFolder, const std::vector<std::st
     for (const auto& name : names)
         message += join({name, lineBreak});
     return join({message, "原始檔案仍保留在 ", workingFolder});
+}
+
+std::string earlierSetMoved(std::string_view folder)
+{
+    return join({"存放資料夾中先前輸出的憑證已移到 ", folder});
+}
+
+std::string earlierFolderNotMade(std::string_view folder)
+{
+    return join({"無法建立資料夾 ", folder, ", 無法移開存放資料夾中先前輸出的憑證, 新的憑證沒有輸出!"});
+}
+
+std::string earlierFileNotMoved(std::string_view file, std::string_view folder)
+{
+    return join({"無法把先前輸出的 ", file, " 移到 ", folder, ", 新的憑證沒有輸出!"});
+}
+
+std::string notRemoved(std::string_view workingFolder, const std::vector<std::string>& names)
+{
+    std::string message = join({"下列工作檔案無法從 ", workingFolder, " 刪除, 請自行刪除:", lineBreak});
+    // A key left behind is what matters most: it comes first, and says so.
+    for (const bool keys : {true, false})
+        for (const auto& name : names)
+            if (name.ends_with(".key") == keys)
+                message += join({name, keys ? " (私密金鑰)" : "", lineBreak});
+    return message.substr(0, message.size() - lineBreak.size());
+}
+
+std::string notRestored(std::string_view workingFolder, const std::vector<std::string>& names)
+{
+    std::string message = join({"下列 CA 資料庫檔案無法還原, 簽章前的備份 (.old) 仍在 ", workingFolder, ":"});
+    for (const auto& name : names)
+        message += join({lineBreak, name});
+    return message;
 }
 
 } // namespace velmora::job::messages

@@ -23,6 +23,9 @@ inline constexpr std::string_view savePathMissing = "您沒有輸入 存放位�
 inline constexpr std::string_view serverRequestMissing = "您沒有輸入 伺服器憑證請求檔!";
 inline constexpr std::string_view serverRequestUnreadable = "伺服器憑證請求檔 不是正確的憑證請求檔!";
 inline constexpr std::string_view outputIsWorkingFolder = "存放位置 不可以是程式所在的資料夾!";
+// A server certificate valid for longer than Apple's systems take, even from
+// a CA the user trusts: asked, not refused, as other systems take it.
+std::string serverLifeQuestion(int days);
 std::string folderNotCreated(std::string_view outputFolder);
 // A site name Windows cannot give a folder: the character, the part or the
 // device name at fault.
@@ -54,6 +57,8 @@ inline constexpr std::string_view serverRequestStatus = "正在初始化伺服�
 inline constexpr std::string_view signingScriptStatus = "正在產生伺服器憑證簽章指令檔 ...";
 inline constexpr std::string_view noConsole = "無法開啟命令視窗, 已停止產生憑證!";
 std::string stepFailed(std::string_view fileName);
+// A fault the run did not foresee, with the system's own words for it.
+std::string runFailed(std::string_view reason);
 
 // The hand-off to the signing script and the end of a run.
 std::string runScriptStatus(std::string_view script);
@@ -63,6 +68,14 @@ std::string exportStatus(std::string_view outputFolder);
 std::string notExported(std::string_view outputFolder, const std::vector<std::string>& names,
                         std::string_view workingFolder);
 inline constexpr std::string_view completed = "SSL 憑證產生完成!";
+// An earlier export in the output folder: where it went, or why it could not
+// go, in which case nothing of the new set was exported.
+std::string earlierSetMoved(std::string_view folder);
+std::string earlierFolderNotMade(std::string_view folder);
+std::string earlierFileNotMoved(std::string_view file, std::string_view folder);
+// What the clean-up could not delete, keys first, or put back.
+std::string notRemoved(std::string_view workingFolder, const std::vector<std::string>& names);
+std::string notRestored(std::string_view workingFolder, const std::vector<std::string>& names);
 // After a pasted request: its key was never here.
 inline constexpr std::string_view completedWithoutServerKey
     = "SSL 憑證產生完成!\r\n伺服器的私密金鑰仍在產生請求檔的地方, 沒有輸出 server.key 與 privkey.pem。";

@@ -34,7 +34,9 @@ void Press::dispatch() const
 
 void showStop(JobWindow& window, const Stop& stop)
 {
-    window.showWarning(stop.message);
+    // A stop the user chose, by answering No, needs no warning.
+    if (!stop.message.empty())
+        window.showWarning(stop.message);
     if (stop.focus)
         window.setFocusTo(*stop.focus);
 }
@@ -43,9 +45,10 @@ void runGuarded(JobWindow& window, const std::function<void()>& run)
 {
     try {
         run();
-    } catch (const std::exception&) {
+    } catch (const std::exception& fault) {
         window.setStatusText({});
-        window.showWarning(messages::stepFailed("SSL 憑證"));
+        // The system's words are all there is to go on when the user asks for help.
+        window.showWarning(messages::runFailed(fault.what()));
     }
 }
 

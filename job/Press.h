@@ -12,7 +12,8 @@
 
 namespace velmora::job {
 
-// Why a run stopped, and where the user can mend it.
+// Why a run stopped, and where the user can mend it; no message when the
+// user chose to stop.
 struct Stop
 {
     std::string message;
@@ -51,7 +52,8 @@ struct Press
 void showStop(JobWindow& window, const Stop& stop);
 
 // A press's whole run. A file-system error it did not foresee (a path the
-// system cannot convert, say) ends the run with a message, not the program.
+// system cannot convert, say) ends the run with a message that gives the
+// system's reason, not the program.
 void runGuarded(JobWindow& window, const std::function<void()>& run);
 
 } // namespace velmora::job

@@ -113,6 +113,8 @@ std::optional<CheckedTarget> checkedTarget(const Press& press, WindowChecks wind
         target = windowChecks(press.window, press.form);
         if (target)
             stop = outputFolderProblem(press, target->outputFolder);
+        if (target && stop)
+            takeBackOutputFolder(*target);
     }
     if (!stop)
         return target;

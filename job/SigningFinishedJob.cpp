@@ -1,21 +1,34 @@
 #include "job/BusyWindow.h"
 #include "job/CleanUp.h"
+#include "job/EarlierSet.h"
 #include "job/Export.h"
 #include "job/ExportEnd.h"
 #include "job/FolderFiles.h"
 #include "job/InputChecks.h"
 #include "job/Messages.h"
 #include "job/PressChecks.h"
+#include "job/RequestOrigin.h"
 
 namespace velmora::job {
 
 namespace {
+
+// Every working file of the set: a press after the fault is mended exports
+// the set again, whole, and nothing of it is deleted before then.
+std::set<std::string> wholeSet(const std::vector<ExportRow>& rows)
+{
+    std::set<std::string> names {std::string(toolFiles::requestOrigin)};
+    for (const auto& row : rows)
+        names.insert(row.source);
+    return names;
+}
 
 void signingFinished(const Press& press)
 {
     const auto target = checkedTarget(press, runSigningFinishedChecks);
     if (!target)
         return;
+    const OutputFolderClaim claim(*target);
     if (!findFile(press.workingFolder, toolFiles::serverCertificate))
         return press.window.showWarning(messages::notSigned(press.form.signingScript));
     BusyWindow busy(press.window);
@@ -26,13 +39,16 @@ void signingFinished(const Press& press)
     platform::writeTextLines(press.pathOf(toolFiles::serverNotice), {std::string(messages::serverNotice)},
                              press.services.codePage);
     const auto outputFolder = pathFromUtf8(target->outputFolder);
-    const bool requestPasted = !findFile(press.workingFolder, toolFiles::serverKey);
-    const auto outcome = exportFiles(press.workingFolder, outputFolder, clientAndServerRows(press.workingFolder));
-    if (requestPasted)
-        removeServerKeys(outputFolder);
-    cleanUpAfterSigning(press.workingFolder, outcome.sourcesToKeep, press.services.dispatch);
-    finishExport(press, busy, outcome, target->outputFolder,
-                 requestPasted ? messages::completedWithoutServerKey : messages::completed);
+    const bool requestPasted = requestWasPasted(press.workingFolder);
+    const auto rows = clientAndServerRows(press.workingFolder, !requestPasted);
+    ExportReport report {.completion = requestPasted ? messages::completedWithoutServerKey : messages::completed,
+                         .earlierSet = moveEarlierSet(press.workingFolder, outputFolder, rows, press.services.now())};
+    report.outcome
+        = report.earlierSet.problem ? nothingExported(rows) : exportFiles(press.workingFolder, outputFolder, rows);
+    report.cleanUp = cleanUpAfterSigning(press.workingFolder,
+                                         report.outcome.complete() ? std::set<std::string> {} : wholeSet(rows),
+                                         press.services.dispatch);
+    finishExport(press, busy, report, target->outputFolder);
 }
 
 } // namespace

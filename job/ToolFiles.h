@@ -18,6 +18,10 @@ inline constexpr std::string_view serverKey = "server.key";
 inline constexpr std::string_view serverRequest = "server.csr";
 inline constexpr std::string_view serverCertificate = "server.crt";
 inline constexpr std::string_view serverNotice = "server.cer";
+// Where the server request came from, written by the generate press for the
+// signing-finished press: a missing server key says nothing of it, as a
+// failed export may have kept or lost the key.
+inline constexpr std::string_view requestOrigin = "server.csr.origin";
 
 // The CA database the tool's "ca" command keeps; signing leaves the state from
 // before it in files with the backup suffix.

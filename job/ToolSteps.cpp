@@ -149,10 +149,12 @@ Outcome writeSigningScript(const Press& press, const Validity& validity, const S
         || !platform::writeTextLines(path, signingScriptLines(press.form, validity, host.subjectAltName(), tool),
                                      press.services.codePage, posix ? platform::LineEnd::Lf : platform::LineEnd::CrLf))
         return failedToProduce(press.form.signingScript);
-    if (posix) {
-        std::error_code error;
+    // A script the user cannot run is no hand-off.
+    std::error_code error;
+    if (posix)
         fs::permissions(pathFromUtf8(path), fs::perms(0755), fs::perm_options::replace, error);
-    }
+    if (error)
+        return failedToProduce(press.form.signingScript);
     press.dispatch();
     return std::nullopt;
 }

@@ -21,4 +21,10 @@ int caDayCount(const Validity& validity, std::chrono::system_clock::time_point m
     return static_cast<int>((std::chrono::sys_days {validity.end} - madeOn).count()) + 1;
 }
 
+int serverDayCount(const Validity& validity)
+{
+    return static_cast<int>((std::chrono::sys_days {validity.end} - std::chrono::sys_days {validity.start}).count())
+        + 1;
+}
+
 } // namespace velmora::job

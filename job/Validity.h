@@ -24,4 +24,13 @@ std::optional<Validity> validityOf(std::string_view startDateText, std::string_v
 // date. Below 1 once the end date has passed.
 int caDayCount(const Validity& validity, std::chrono::system_clock::time_point madeAt);
 
+// The calendar days the server certificate is valid on, the start and end
+// dates included: its life runs to the end date's last second, so it is
+// longer than this count less one day.
+int serverDayCount(const Validity& validity);
+
+// The longest life Apple's systems take for a TLS server certificate, even
+// from a CA the user trusts.
+inline constexpr int longestServerLifeAppleTakes = 825;
+
 } // namespace velmora::job

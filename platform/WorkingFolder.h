@@ -40,6 +40,10 @@ FolderProblem fileProblem(const std::string& file);
 // the folder takes the access list of the one above it: an output folder's
 // certificates are for others to read.)
 bool makePrivateFolder(const std::string& folder);
+// The same, but true only when this call made the folder: a name that is
+// taken already gives false, so a caller can claim a fresh name, and knows
+// what it may take back.
+bool makeNewPrivateFolder(const std::string& folder);
 
 // Whether files can really be made in the folder: the system's permission
 // check alone would pass an administrator everywhere, even on a folder whose

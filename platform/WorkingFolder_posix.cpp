@@ -9,7 +9,12 @@ namespace velmora::platform {
 
 bool makePrivateFolder(const std::string& folder)
 {
-    return mkdir(folder.c_str(), S_IRWXU) == 0 || errno == EEXIST;
+    return makeNewPrivateFolder(folder) || errno == EEXIST;
+}
+
+bool makeNewPrivateFolder(const std::string& folder)
+{
+    return mkdir(folder.c_str(), S_IRWXU) == 0;
 }
 
 bool folderIsWritable(const std::string& folder)

@@ -46,7 +46,12 @@ bool copyInto(const std::string& from, const std::string& to, bool replace)
 
 bool makePrivateFolder(const std::string& folder)
 {
-    return CreateDirectoryW(toUtf16(folder).c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS;
+    return makeNewPrivateFolder(folder) || GetLastError() == ERROR_ALREADY_EXISTS;
+}
+
+bool makeNewPrivateFolder(const std::string& folder)
+{
+    return CreateDirectoryW(toUtf16(folder).c_str(), nullptr) != 0;
 }
 
 std::string perUserWorkingFolder()

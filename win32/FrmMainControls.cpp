@@ -56,8 +56,9 @@ HFONT createWindowFont()
                        DEFAULT_PITCH | FF_DONTCARE, platform::toUtf16(window::fontFace).c_str());
 }
 
-void placeControls(FrmMainControls& controls, HINSTANCE instance, HFONT font)
+bool placeControls(FrmMainControls& controls, HINSTANCE instance, HFONT font)
 {
+    bool allMade = true;
     const auto& frame = window::frmMainControls[window::controlPosition("fae_Main")].place;
     for (std::size_t position = 0; position < controls.placed.size(); ++position) {
         const ControlDescription& d = window::frmMainControls[position];
@@ -74,7 +75,9 @@ void placeControls(FrmMainControls& controls, HINSTANCE instance, HFONT font)
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + position)), instance, nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
         controls.placed[position] = control;
+        allMade = allMade && control;
     }
+    return allMade;
 }
 
 } // namespace velmora::win32

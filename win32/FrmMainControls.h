@@ -25,7 +25,8 @@ struct FrmMainControls
 HFONT createWindowFont();
 
 // Creates every control of the description in the window at its place,
-// with its caption, style, id and the window's font.
-void placeControls(FrmMainControls& controls, HINSTANCE instance, HFONT font);
+// with its caption, style, id and the window's font; false when the system
+// refused one.
+bool placeControls(FrmMainControls& controls, HINSTANCE instance, HFONT font);
 
 } // namespace velmora::win32

@@ -40,15 +40,17 @@ FrmMainWindow::FrmMainWindow(HINSTANCE instance, const job::JobServices& service
     windowClassInfo.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClassInfo.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
     windowClassInfo.lpszClassName = windowClass;
-    RegisterClassExW(&windowClassInfo);
+    if (!RegisterClassExW(&windowClassInfo))
+        return;
 
     RECT outer {0, 0, window::clientWidth, window::clientHeight};
     AdjustWindowRectEx(&outer, windowStyle, FALSE, 0);
-    CreateWindowExW(0, windowClass, platform::toUtf16(window::windowTitle).c_str(), windowStyle, CW_USEDEFAULT,
-                    CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr, instance,
-                    this);
-    createControls(instance);
-    load();
+    controls_.frmMain = CreateWindowExW(0, windowClass, platform::toUtf16(window::windowTitle).c_str(), windowStyle,
+                                        CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
+                                        outer.bottom - outer.top, nullptr, nullptr, instance, this);
+    made_ = controls_.frmMain && createControls(instance);
+    if (made_)
+        load();
 }
 
 FrmMainWindow::~FrmMainWindow()
@@ -141,13 +143,15 @@ bool FrmMainWindow::setCursor(HWND under)
     return true;
 }
 
-void FrmMainWindow::createControls(HINSTANCE instance)
+bool FrmMainWindow::createControls(HINSTANCE instance)
 {
     font_ = createWindowFont();
-    placeControls(controls_, instance, font_);
+    if (!placeControls(controls_, instance, font_))
+        return false;
     for (const char* name : {"meb_StartDate", "meb_EndDate"})
         makeMaskedDateBox(controls_(name));
     SetWindowSubclass(controls_("txt_SavePath"), savePathProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    return true;
 }
 
 LRESULT CALLBACK FrmMainWindow::savePathProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,

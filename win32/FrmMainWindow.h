@@ -21,6 +21,9 @@ public:
     FrmMainWindow& operator=(const FrmMainWindow&) = delete;
 
     void show(int showCommand);
+    // Whether the window and every control of it were made: the system may
+    // refuse them (out of handles, a class it cannot register).
+    bool made() const { return made_; }
 
 private:
     static LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -31,7 +34,7 @@ private:
     LRESULT colour(HDC dc, HWND control, UINT message);
     bool setCursor(HWND under);
 
-    void createControls(HINSTANCE instance);
+    bool createControls(HINSTANCE instance);
     void load();
     void centreOnScreen();
     void fillKeyLengths();
@@ -45,6 +48,7 @@ private:
     FrmMainControls controls_;
     Win32JobWindow jobWindow_ {controls_};
     HFONT font_ = nullptr;
+    bool made_ = false;
     // The picker writes the last choice again when a later pick is cancelled.
     std::wstring lastPickedFile_;
 };

@@ -106,6 +106,11 @@ void Win32JobWindow::showInformation(const std::string& text)
     showMessageBox(controls_.frmMain, text, MB_OK | MB_ICONINFORMATION);
 }
 
+bool Win32JobWindow::askYesNo(const std::string& text)
+{
+    return showMessageBox(controls_.frmMain, text, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
+}
+
 void Win32JobWindow::setBusy(bool busy)
 {
     if (busy == busy_)

@@ -41,6 +41,12 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
                                      .workingFolderProblem = folder.problem,
                                      .toolFolder = folder.toolFolder};
     win32::FrmMainWindow window(instance, services);
+    // Without its window the program would wait for messages no one can send.
+    if (!window.made()) {
+        win32::showMessageBox(nullptr, window::windowNotMade, MB_OK | MB_ICONERROR);
+        CoUninitialize();
+        return 1;
+    }
     window.show(showCommand);
     const int status = win32::runMessageLoop();
     CoUninitialize();

@@ -107,6 +107,8 @@ inline constexpr std::string_view folderFilterDescription = "目錄(*.dir)";
 inline constexpr std::string_view folderFilterPattern = "*.*";
 
 inline constexpr std::string_view closeQuestion = "您確定要關閉嗎?";
+// When the system refuses to make the window, the program says so and ends.
+inline constexpr std::string_view windowNotMade = "無法建立 Velmora 的視窗, 程式已結束!";
 inline constexpr std::string_view makerPage = "https://www.quorvane.example/";
 
 } // namespace velmora::window

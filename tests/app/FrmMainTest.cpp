@@ -31,9 +31,9 @@ struct Under final : MessageBoxes, FolderDialog
     }
     void warning(QWidget*, const QString& text) override { warnings.append(text); }
     void information(QWidget*, const QString& text) override { warnings.append(text); } // both: the messages
-    bool confirm(QWidget*, const QString& text) override
+    bool confirm(QWidget*, const QString& text, DefaultAnswer byDefault) override
     {
-        confirms.append(text);
+        confirms.append(text + (byDefault == DefaultAnswer::Yes ? " [Yes]" : " [No]"));
         return answer;
     }
     std::optional<QString> chooseFolder(QWidget*) override { return folder; }
@@ -209,14 +209,23 @@ private slots:
             QCOMPARE(savePathTextForFolder(folder, QChar::fromLatin1(*separator)), expected);
     }
 
-    // The boxes are tidied through the window; during a step the buttons rest and a close is refused, but the
-    // kind still switches, and the run takes it.
+    // A three-year server set asks first, with No for Enter, and No starts nothing. The boxes are tidied through
+    // the window; during a step the buttons rest and a close is refused, but the kind still switches, and the run
+    // takes it.
     void aWholeRunThroughTheWindow()
     {
         Under u;
         QTemporaryDir save;
         u.edit("txt_URL")->setText("  HTTPS://Www.Example.Test  ");
         u.edit("txt_SavePath")->setText(save.path() + u'/');
+        u.click("opt_Type", 1);
+        u.get<QCheckBox>("chk_AutoReq")->setChecked(true);
+        u.get<MaskedDateEdit>("meb_EndDate")->setMaskedText("2029/12/06");
+        u.click("cmd_Create");
+        QCOMPARE(u.inputs().last() + QString::number(u.tool.started.size()), "meb_EndDate0");
+        QVERIFY(u.confirms.takeFirst().endsWith("\n您確定要繼續嗎? [No]"));
+        u.click("opt_Type", 0);
+        u.get<MaskedDateEdit>("meb_EndDate")->setMaskedText("2027/12/06");
         const auto buttonsAndCursor = [&u] {
             const QCursor* cursor = QApplication::overrideCursor();
             return QList<bool> {u.get("cmd_Create")->isEnabled(), u.get("cmd_Sign")->isEnabled(),
@@ -245,7 +254,7 @@ private slots:
             u.click("cmd_Cancel");
             QCOMPARE(u.w.isVisible(), !yes);
         }
-        QCOMPARE(u.confirms, QStringList({"您確定要關閉嗎?", "您確定要關閉嗎?"}));
+        QCOMPARE(u.confirms, QStringList({"您確定要關閉嗎? [Yes]", "您確定要關閉嗎? [Yes]"}));
     }
 };
 

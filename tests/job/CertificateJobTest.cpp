@@ -5,6 +5,7 @@
 #include "FakeCommand.h"
 #include "FakeJobWindow.h"
 #include "TestFolder.h"
+#include "job/EarlierSet.h"
 #include "job/ToolFiles.h"
 #include "platform/TextFile.h"
 #include "platform/Utf8Path.h"
@@ -144,6 +145,9 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
     const auto pasteAfterTheCa = [](std::string text) {
         return changeAfter(2, [=](WindowInputs& in) { in.autoRequest = false, in.serverRequest = text; });
     };
+    // Three years, and No to the question they bring.
+    const WindowInputs longServer {.endDate = "2029/12/06", .clientAndServer = true, .autoRequest = true},
+        longClient {.endDate = longServer.endDate};
     struct Case
     {
         const char* label;
@@ -173,7 +177,7 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
         {"folder open to others", {.startDate = empty}, folderProblem(platform::FolderProblem::OthersMayWrite), generate, "無法使用工作資料夾 {app}, 其他帳號可以修改它!"},
         {"tool missing", {}, [](Job& j) { fs::remove(j.app / j.form.toolFile); }, generate, "找不到 {tool}, 無法產生憑證!"},
         {"no console", {}, [](Job& j) { j.tool.noConsole = true; }, generate, "無法開啟命令視窗, 已停止產生憑證!"},
-        {"unforeseen", {}, [](Job& j) { j.tool.throws = true; }, generate, "無法產生 SSL 憑證, 已停止產生憑證!"},
+        {"unforeseen", {}, [](Job& j) { j.tool.throws = true; }, generate, "無法產生 SSL 憑證, 已停止產生憑證!\r\na path the system cannot convert"},
         {"CA key", {}, failAt(1), generate, "無法產生 ca.key, 已停止產生憑證!", {}, 1},
         {"CA key left empty", {}, failAt(1, true), generate, "無法產生 ca.key, 已停止產生憑證!", {}, 1},
         {"CA certificate, an old one left", {}, [](Job& j) { failAt(2)(j); std::ofstream(j.app / "ca.crt") << "old"; }, generate, "無法產生 ca.crt, 已停止產生憑證!", {}, 2},
@@ -182,6 +186,8 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
         {"key length", server, changeAfter(2, [](WindowInputs& in) { in.maxLen = "2048 & del *.*"; }), generate, "憑證強度 必須是 512 到 16384 之間的數字!", MaxLen, 2},
         {"no request", server, pasteAfterTheCa(""), generate, "您沒有輸入 伺服器憑證請求檔!", SrvReq, 2},
         {"no request by then", server, pasteAfterTheCa("MIIB"), generate, unreadable, SrvReq, 2},
+        {"a long server life declined", longServer, {}, generate, "", EndDate},
+        {"a long server life declined once the kind switched", longClient, changeAfter(2, [](WindowInputs& in) { in.clientAndServer = in.autoRequest = true; }), generate, "", EndDate, 2},
         {"host for a server", badServerHost, {}, generate, "使用網址 不是正確的網址!", Url},
         {"host once a server", badHost, changeAfter(2, [](WindowInputs& in) { in.clientAndServer = in.autoRequest = true; }), generate, "使用網址 不是正確的網址!", Url, 2},
         {"end date passed", {.startDate = "2020/01/01", .endDate = "2021/01/01"}, {}, generate, "到期日期 已經過了!", EndDate},
@@ -212,6 +218,7 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
         j.window.status = "請點選執行:UserSign.sh"; // left by an earlier press
         if (c.arrange)
             c.arrange(j);
+        const bool outputBefore = fs::exists(fs::symlink_status(j.root.path() / "www.example.test"));
         (j.*c.press)();
         EXPECT_EQ(j.window.status, c.press == generate ? "" : "請點選執行:UserSign.sh")
             << "a generate press empties it";
@@ -228,7 +235,9 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
                                           {"{script}", std::string(j.form.signingScript)}})
             if (const auto at = warning.find(token); at != std::string::npos)
                 warning.replace(at, token.size(), text);
-        EXPECT_EQ(j.window.warnings, Names {warning});
+        EXPECT_EQ(j.window.warnings, warning.empty() ? Names {} : Names {warning});
+        EXPECT_EQ(j.window.questions.size(), warning.empty() ? 1u : 0u) << "only the long server life asks";
+        EXPECT_EQ(fs::exists(fs::symlink_status(j.root.path() / "www.example.test")), outputBefore) << "made, left";
         EXPECT_NE(j.window.in.savePath, " ") << "blanks are cleared from the box";
         EXPECT_EQ(j.window.focused, c.focus ? std::vector {*c.focus} : std::vector<InputControl> {});
         EXPECT_FALSE(j.window.busy);
@@ -279,12 +288,17 @@ TEST(CertificateJob, ClientAndServerRunTakesTheWindowsValuesWhenEachIsUsedThenEx
               Names {"簽核伺服器憑證需要您的參與, 請點選執行:\r\n" + script + "\r\n後按『已完成簽章』來產生憑證!"});
 
     std::ofstream(j.app / "server.crt") << "signed";
+    // A folder in the database settings' place, which no restore can replace.
+    fs::create_directories(j.app / "ca.db.index.attr" / "in the way");
+    std::ofstream(j.app / "ca.db.index.attr.old") << "unique_subject = no";
     j.services.codePage = {"BIG5", 950};
     std::string shownWhileExporting;
     j.onDispatch = [&] { shownWhileExporting = j.window.status; };
     j.signingFinished();
     EXPECT_EQ(shownWhileExporting, "輸出憑證到 " + out + " 中, 請稍後 ...");
-    EXPECT_EQ(j.window.informations.back(), "SSL 憑證產生完成!");
+    EXPECT_EQ(j.window.warnings,
+              Names {"SSL 憑證產生完成!\r\n下列 CA 資料庫檔案無法還原, 簽章前的備份 (.old) 仍在 " + j.app.string()
+                     + ":\r\nca.db.index.attr"});
     EXPECT_EQ(contentOf(fs::path(out) / "server.key"), "made");
     // The placeholder's text, in the code page (Big5 is checked with the text files).
     const auto notice = "請將 server.crt 中的 -----BEGIN CERTIFICATE----- 區段複製到此處, 伺服器憑證即可生效";
@@ -331,6 +345,52 @@ TEST(CertificateJob, AClientOnlyRunTellsTheToolTheCaNameThatFitsAndUtf8OnlyWhere
 #endif
         EXPECT_EQ(namesIn(j.app).count("ca.key"), 0u);
     }
+}
+
+// Apple's systems refuse a server certificate valid for more than 825 days; a CA certificate has no such limit.
+TEST(CertificateJob, AServerCertificateValidForMoreThan825DaysIsMadeOnlyAfterTheUserSaysYes)
+{
+    const std::tuple<const char*, bool, int> cases[] {
+        {"2029/03/09", true, 0}, {"2029/03/10", true, 826}, {"2029/12/06", true, 1097}, {"2029/12/06", false, 0}};
+    for (const auto& [end, server, days] : cases) {
+        Job j({.endDate = end, .clientAndServer = server, .autoRequest = true, .clientOnly = !server});
+        j.window.answerYes = true;
+        j.generate();
+        const std::string question = "伺服器憑證的有效期間是 " + std::to_string(days)
+            + " 天, 超過 825 天。\r\nApple 的裝置 (iPhone、iPad、Mac) 不接受有效期間超過 825 天的伺服器憑證, "
+              "即使它來自您信任的憑證中心; 其他系統的瀏覽器則接受。\r\n您確定要繼續嗎?";
+        EXPECT_EQ(j.window.questions, days ? Names {question} : Names {});
+        EXPECT_EQ(j.tool.started.size(), server ? 4u : 2u);
+    }
+}
+
+// The output folder then holds the new set alone, and nothing is overwritten.
+TEST(CertificateJob, AnEarlierSetMovesWholeIntoAFolderOfTheUsersOwnOrNothingNewIsExported)
+{
+    Job j;
+    const fs::path out = j.root.path() / "www.example.test";
+    const auto now = j.services.now();
+    const auto earlier = [&](int attempt) { return out / job::earlierSetFolderName(now, attempt); };
+    fs::create_directory(out);
+    for (const char* name : {"client.key", "Server.KEY", "01.pem", "notes.txt"})
+        std::ofstream(out / name) << "earlier " << name;
+    for (int attempt = 1; attempt <= 99; ++attempt) // every name this minute gives is taken
+        fs::create_directory(earlier(attempt));
+    j.generate();
+    EXPECT_EQ(j.window.warnings,
+              Names {"無法建立資料夾 " + earlier(1).string()
+                     + ", 無法移開存放資料夾中先前輸出的憑證, 新的憑證沒有輸出!\r\n下列檔案沒有輸出到 " + out.string()
+                     + ":\r\nclient.key\r\nclient.crt\r\nclient.cer\r\n原始檔案仍保留在 " + j.app.string()});
+    EXPECT_EQ(contentOf(out / "client.key") + ", " + contentOf(j.app / "ca.key"), "earlier client.key, made");
+
+    fs::remove(earlier(2));
+    j.generate();
+    EXPECT_EQ(j.window.informations,
+              Names {"SSL 憑證產生完成!\r\n存放資料夾中先前輸出的憑證已移到 " + earlier(2).string()});
+    EXPECT_EQ(namesIn(earlier(2)), (std::set<std::string> {"01.pem", "Server.KEY", "client.key"}));
+    EXPECT_EQ(contentOf(earlier(2) / "client.key") + ", " + contentOf(out / "client.key"), "earlier client.key, made");
+    EXPECT_TRUE(fs::exists(out / "notes.txt")) << "not a name a set takes";
+    EXPECT_LT(earlier(2), out / job::earlierSetFolderName(now + std::chrono::minutes(1), 1)) << "names sort by time";
 }
 
 } // namespace

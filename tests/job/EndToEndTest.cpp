@@ -73,6 +73,14 @@ protected:
         fs::create_symlink(VELMORA_TEST_OPENSSL, app_ / "openssl");
     }
     fs::path output() const { return save_ / "www.example.test:8443"; }
+    // The folder an earlier set was moved to, if any.
+    fs::path earlierFolder() const
+    {
+        const auto names = namesIn(output());
+        const auto found
+            = std::find_if(names.begin(), names.end(), [](auto& name) { return name.starts_with("earlier-"); });
+        return found == names.end() ? fs::path() : output() / *found;
+    }
     // Each press waits a minute at most, and then names the step it was at.
     job::JobServices services(const FakeJobWindow& window)
     {
@@ -92,7 +100,7 @@ protected:
 
     // Both presses, with the user running the script between them from a
     // folder of their own. The moments before and after the CA was made.
-    std::pair<sys_seconds, sys_seconds> makeSignedSet(FakeJobWindow& window)
+    std::pair<sys_seconds, sys_seconds> makeSignedSet(FakeJobWindow& window, std::vector<std::string> warnings = {})
     {
         const auto before = floor<seconds>(system_clock::now());
         job::runGenerateJob(window, services(window));
@@ -104,7 +112,7 @@ protected:
                                            "cd " + quoted(elsewhere) + " && " + quoted(app_ / "UserSign.sh"), console_,
                                            support::cappedIdleWait([] { return "the signing script"; })));
         job::runSigningFinishedJob(window, services(window));
-        EXPECT_EQ(window.warnings, std::vector<std::string> {});
+        EXPECT_EQ(window.warnings, warnings);
         return {before, after};
     }
 
@@ -206,9 +214,13 @@ TEST_F(EndToEnd, APastedRequestIsSignedForTheSiteAloneWithItsOwnKeyWhichStaysWhe
     FakeJobWindow window(serverSet(start, false, pasted));
     const auto caMade = makeSignedSet(window);
     EXPECT_EQ(window.informations.back(),
-              "SSL 憑證產生完成!\r\n伺服器的私密金鑰仍在產生請求檔的地方, 沒有輸出 server.key 與 privkey.pem。");
+              "SSL 憑證產生完成!\r\n伺服器的私密金鑰仍在產生請求檔的地方, 沒有輸出 server.key 與 privkey.pem。"
+              "\r\n存放資料夾中先前輸出的憑證已移到 "
+                  + earlierFolder().string());
     EXPECT_EQ(namesIn(output()),
-              (Names {"client.key", "client.crt", "client.cer", "server.csr", "server.crt", "server.cer", "01.pem"}));
+              (Names {"client.key", "client.crt", "client.cer", "server.csr", "server.crt", "server.cer", "01.pem",
+                      earlierFolder().filename().string()}));
+    EXPECT_EQ(namesIn(earlierFolder()), (Names {"server.key", "privkey.pem"})) << "kept, apart from the new set";
     EXPECT_EQ(contentOf(output() / "server.csr"), pasted + "\r\n");
     EXPECT_EQ(run(tool + " x509 -noout -pubkey -in " + quoted(output() / "server.crt")),
               run(tool + " pkey -pubout -in " + quoted(key)));
@@ -220,6 +232,42 @@ TEST_F(EndToEnd, APastedRequestIsSignedForTheSiteAloneWithItsOwnKeyWhichStaysWhe
         EXPECT_NE(server.find(granted), std::string::npos) << server;
     expectDatesHold(start, caMade);
     expectWorkingFolderAsShipped();
+}
+
+// A press that stopped short keeps the set; pressed again once the fault is mended, it ends with the set whole.
+TEST_F(EndToEnd, ASigningFinishedPressRetriedAfterABlockedCopyExportsTheServerKeyWithItsCertificate)
+{
+    useWorkingFolder("app");
+    FakeJobWindow window(serverSet(today_, true));
+    fs::create_directories(output() / "server.crt"); // a folder in its place: no copy can replace it
+    makeSignedSet(window,
+                  {"下列檔案沒有輸出到 " + output().string() + ":\r\nserver.crt\r\n原始檔案仍保留在 " + app_.string()});
+    fs::remove(output() / "server.crt");
+    job::runSigningFinishedJob(window, services(window));
+    EXPECT_EQ(window.informations.back(), "SSL 憑證產生完成!");
+    EXPECT_EQ(namesIn(output()),
+              (Names {"client.key", "client.crt", "client.cer", "server.key", "privkey.pem", "server.csr", "server.crt",
+                      "server.cer", "01.pem"}));
+    EXPECT_EQ(run(tool + " x509 -noout -pubkey -in " + quoted(output() / "server.crt")),
+              run(tool + " pkey -pubout -passin pass:" + passPhrase + " -in " + quoted(output() / "server.key")));
+    expectWorkingFolderAsShipped();
+}
+
+// A second set for the site keeps the first whole beside it, for the user alone.
+TEST_F(EndToEnd, ASecondClientSetForTheSiteKeepsTheFirstKeyByteForByte)
+{
+    useWorkingFolder("app");
+    WindowInputs clientOnly = serverSet(today_, false);
+    clientOnly.clientAndServer = false, clientOnly.clientOnly = true;
+    FakeJobWindow first(clientOnly), second(clientOnly);
+    job::runGenerateJob(first, services(first));
+    const std::string firstKey = contentOf(output() / "client.key");
+    job::runGenerateJob(second, services(second));
+    EXPECT_EQ(second.informations.back(),
+              "SSL 憑證產生完成!\r\n存放資料夾中先前輸出的憑證已移到 " + earlierFolder().string());
+    EXPECT_EQ(contentOf(earlierFolder() / "client.key"), firstKey);
+    for (const auto& [path, mode] : {std::pair {earlierFolder(), 0700}, {earlierFolder() / "client.key", 0600}})
+        EXPECT_EQ(fs::status(path).permissions() & fs::perms::mask, fs::perms(mode)) << path;
 }
 
 } // namespace

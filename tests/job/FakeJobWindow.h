@@ -31,6 +31,8 @@ struct FakeJobWindow final : velmora::job::JobWindow
     std::string status;
     std::vector<std::string> warnings;
     std::vector<std::string> informations;
+    std::vector<std::string> questions;
+    bool answerYes = false; // the box's default
     std::vector<velmora::job::InputControl> focused;
     bool busy = false;
 
@@ -49,5 +51,6 @@ struct FakeJobWindow final : velmora::job::JobWindow
     void setFocusTo(velmora::job::InputControl control) override { focused.push_back(control); }
     void showWarning(const std::string& text) override { warnings.push_back(text); }
     void showInformation(const std::string& text) override { informations.push_back(text); }
+    bool askYesNo(const std::string& text) override { return questions.push_back(text), answerYes; }
     void setBusy(bool isBusy) override { busy = isBusy; }
 };

@@ -2,6 +2,7 @@
 // folders, key lengths, dates, quoted arguments and the signing script.
 #include "job/CommandLines.h"
 #include "job/KeyLength.h"
+#include "job/Messages.h"
 #include "job/ShellQuoting.h"
 #include "job/SigningScript.h"
 #include "job/SiteAddress.h"
@@ -150,6 +151,14 @@ TEST(KeyLength, EmptyOrDigitsInRange)
         EXPECT_TRUE(isAcceptableKeyLength(text)) << text;
     for (const char* text : {"511", "16385", "2048 ", "+2048", "1e4", "184467440737095516160"})
         EXPECT_FALSE(isAcceptableKeyLength(text)) << text;
+}
+
+// A key the clean-up could not delete is what the user must see first.
+TEST(Messages, WorkingFilesLeftBehindNameTheKeysFirst)
+{
+    EXPECT_EQ(
+        messages::notRemoved("/w", {"ca.crt", "ca.key", "x.rnd", "server.key"}),
+        "下列工作檔案無法從 /w 刪除, 請自行刪除:\r\nca.key (私密金鑰)\r\nserver.key (私密金鑰)\r\nca.crt\r\nx.rnd");
 }
 
 } // namespace

@@ -44,7 +44,7 @@ TEST_F(WorkingFiles, AFileWhoseCopyFailedStaysAndIsReported)
     fs::permissions(out / "client.key", fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
 #endif
     fs::create_directory(out / "client.cer"); // a target nothing can replace, also for root
-    const auto outcome = exportFiles(app, out, clientAndServerRows(app));
+    const auto outcome = exportFiles(app, out, clientAndServerRows(app, true));
     EXPECT_EQ(outcome.missingTargets, std::vector<std::string> {"client.cer"});
     EXPECT_EQ(contentOf(out / "X.PEM"), "content of X.PEM");
 #ifndef _WIN32
