@@ -94,6 +94,20 @@ TEST(WindowUnderWine, AsAUserMeetsIt)
     EXPECT_NE(app.answer(IDOK).find(job::messages::urlMissing), std::string::npos);
     driver::waitUntil("the focus on the site address", [&] { return app.focus() == app("txt_URL"); });
 
+    // A server certificate for three years is asked about before any console opens; No ends the press there.
+    const driver::TestFolder save {"question"};
+    app.setText("txt_URL", "www.example.test");
+    app.setText("txt_SavePath", platform::utf8FromPath(save.path()));
+    app.setText("meb_EndDate", window::defaultDates(std::chrono::year(now.wYear + 2) / now.wMonth / now.wDay).end);
+    app.click("opt_Type", 1);
+    app.click("chk_AutoReq");
+    driver::waitUntil("the automatic request checked", [&] { return app.checked("chk_AutoReq"); });
+    app.click("cmd_Create");
+    EXPECT_NE(app.answer(IDNO).find("825"), std::string::npos);
+    driver::waitUntil("the focus on the end date", [&] { return app.focus() == app("meb_EndDate"); });
+    EXPECT_TRUE(driver::windowsOfClass(L"WineConsoleClass").empty()) << "a console opened";
+    EXPECT_TRUE(fs::is_empty(save.path()));
+
     // The close asks first; No keeps the window.
     app.click("cmd_Cancel");
     EXPECT_EQ(app.answer(IDNO), std::string(window::closeQuestion) + " / Velmora");
@@ -274,9 +288,22 @@ struct WholeRuns : ::testing::Test, WholeRun
     }
 };
 
-TEST_F(WholeRuns, ClientOnly)
+// Twice for the same site: the first set, its CA key above all, moves aside whole.
+TEST_F(WholeRuns, ClientOnlyTwice)
 {
     clientOnly(sets / "client-only");
+    const fs::path out = sets / "client-only" / "client.example.test";
+    const std::string firstKey = driver::contentOf(out / "client.key");
+    clientOnly(sets / "client-only");
+    std::vector<fs::path> earlier;
+    for (const auto& entry : fs::directory_iterator(out))
+        if (entry.is_directory())
+            earlier.push_back(entry.path());
+    ASSERT_EQ(earlier.size(), 1u);
+    EXPECT_TRUE(earlier.front().filename().string().starts_with("earlier-"));
+    EXPECT_EQ(driver::contentOf(earlier.front() / "client.key"), firstKey);
+    EXPECT_NE(driver::contentOf(out / "client.key"), firstKey);
+    expectKeysPrivate(earlier.front());
 }
 
 // Unpacked where browsers put it, beside the user's own keys, which whole_runs.sh looks at afterwards.
