@@ -3,7 +3,7 @@
 // are handled meanwhile. Usage: shell_wait_bench [rounds]   (default 5)
 #include "app/WindowEvents.h"
 #include "platform/ShellAndWait.h"
-#include "platform/TerminalConsole.h"
+#include "platform/TerminalConsole_posix.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -75,7 +75,7 @@ Round waitForSleep(const platform::DispatchEvents& dispatch, std::chrono::millis
     platform::TerminalConsole console {{{"env", {}, "", "--"}}};
     const double cpuBefore = threadCpuSeconds();
     const auto wallBefore = Clock::now();
-    platform::ShellAndWait("cmd.exe /c", "sleep 3", console, dispatch);
+    platform::ShellAndWait("/bin/sh -c", "sleep 3", console, dispatch);
     Round round;
     round.wallSeconds = std::chrono::duration<double>(Clock::now() - wallBefore).count();
     round.cpuSeconds = threadCpuSeconds() - cpuBefore;

@@ -2,12 +2,12 @@
 #include "job/CleanUp.h"
 #include "job/EarlierSet.h"
 #include "job/Export.h"
-#include "job/ExportEnd.h"
 #include "job/FolderFiles.h"
 #include "job/InputChecks.h"
 #include "job/Messages.h"
 #include "job/PressChecks.h"
 #include "job/RequestOrigin.h"
+#include "job/RunEnd.h"
 #include "job/ToolSteps.h"
 #include "platform/VersionName.h"
 
@@ -100,7 +100,7 @@ void exportClientOnly(const Press& press, BusyWindow& busy, const std::string& o
     press.pause();
     const auto rows = clientOnlyRows();
     if (auto stop = workingFolderProblem(press))
-        return stopBusy(press, busy, *stop);
+        return endStoppedRun(press, busy, *stop);
     // The kind may have been switched during the pause.
     if (!press.window.clientOnlySelected())
         return finishExport(press, busy, {nothingExported(rows)}, outputFolder);
@@ -135,14 +135,14 @@ void generate(const Press& press)
     const bool serverAtPress = press.window.clientAndServerSelected();
     if (auto stop = pressProblem(press, validity, host))
         return showStop(press.window, *stop);
-    const std::string prefix = platform::GetShellPrefix(platform::GetOSName());
+    const std::string prefix = platform::systemShellPrefix();
     BusyWindow busy(press.window);
     if (auto stop = makeClientFiles(press, prefix, host, validity))
-        return stopBusy(press, busy, *stop);
+        return endStoppedRun(press, busy, *stop);
     if (!press.window.clientAndServerSelected())
         return exportClientOnly(press, busy, target->outputFolder);
     if (auto stop = makeServerFiles(press, prefix, host, validity, serverAtPress))
-        return stopBusy(press, busy, *stop);
+        return endStoppedRun(press, busy, *stop);
     handOff(press, busy);
 }
 

@@ -2,12 +2,12 @@
 #include "job/CleanUp.h"
 #include "job/EarlierSet.h"
 #include "job/Export.h"
-#include "job/ExportEnd.h"
 #include "job/FolderFiles.h"
 #include "job/InputChecks.h"
 #include "job/Messages.h"
 #include "job/PressChecks.h"
 #include "job/RequestOrigin.h"
+#include "job/RunEnd.h"
 
 namespace velmora::job {
 
@@ -35,7 +35,7 @@ void signingFinished(const Press& press)
     press.window.setStatusText(messages::exportStatus(target->outputFolder));
     press.pause();
     if (auto stop = workingFolderProblem(press))
-        return stopBusy(press, busy, *stop);
+        return endStoppedRun(press, busy, *stop);
     platform::writeTextLines(press.pathOf(toolFiles::serverNotice), {std::string(messages::serverNotice)},
                              press.services.codePage);
     const auto outputFolder = pathFromUtf8(target->outputFolder);

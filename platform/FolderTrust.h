@@ -1,12 +1,28 @@
 #pragma once
 
-#include "platform/WorkingFolder.h"
-
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace velmora::platform {
+
+// Why a folder may not hold the tool, its configuration and the keys.
+enum class FolderProblem {
+    None,
+    CannotPrepare, // it could not be made, or given the tool's files
+    NotAFolder,
+    IsALink, // what it leads to can be swapped
+    OwnedByAnother, // an account other than the user's (or, for the program's own, root's)
+    OthersMayWrite, // the other write bit, or a group's that is not the user's private one
+    Replaced, // another stands under its name since the press
+};
+
+// What keeps a folder another account could change from holding the job's
+// files: OpenSSH and GnuPG refuse their own folders on the same grounds.
+// Root may own the program's own folder, not the user's.
+FolderProblem folderProblem(const std::string& folder, bool rootMayOwn);
+// The same for a file in the user's folder, which the user or root may own.
+FolderProblem fileProblem(const std::string& file);
 
 // Why a path cannot be trusted, and the path at fault: the path itself, a
 // folder above it, or a link or file it leads to.

@@ -6,8 +6,6 @@ namespace velmora::platform {
 
 std::vector<std::string> posixCommandArgv(std::string_view prefix, std::string_view command)
 {
-    if (prefix == "cmd.exe /c" || prefix == "command.com /c")
-        return {"/bin/sh", "-c", std::string {command}};
     std::vector<std::string> argv;
     std::istringstream words {std::string {prefix}};
     for (std::string word; words >> word;)

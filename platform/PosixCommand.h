@@ -6,10 +6,9 @@
 
 namespace velmora::platform {
 
-// The program and arguments that run a command line away from Windows. The
-// Windows interpreter prefixes ("cmd.exe /c", "command.com /c") stand for the
-// system shell, which gets the command as one argument, unchanged. Any other
-// prefix names its own program and options, split at blanks.
+// The program and arguments that run a command line away from Windows: the
+// prefix names the program and its options, split at blanks ("/bin/sh -c"),
+// and the command follows as one argument, unchanged.
 std::vector<std::string> posixCommandArgv(std::string_view prefix, std::string_view command);
 
 // A terminal emulator whose process lives exactly as long as the command it

@@ -29,4 +29,8 @@ std::string GetOSName();
 // "command.com /c" on the Windows 9x family, "cmd.exe /c" otherwise.
 std::string GetShellPrefix(std::string_view versionName);
 
+// The prefix this system's interpreter takes: on Windows GetShellPrefix of
+// GetOSName, elsewhere the POSIX shell, so each system names its own.
+std::string systemShellPrefix();
+
 } // namespace velmora::platform

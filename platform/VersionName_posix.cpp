@@ -7,4 +7,9 @@ std::string GetOSName()
     return {};
 }
 
+std::string systemShellPrefix()
+{
+    return "/bin/sh -c";
+}
+
 } // namespace velmora::platform

@@ -20,4 +20,9 @@ std::string GetOSName()
     return versionNameFor(record);
 }
 
+std::string systemShellPrefix()
+{
+    return GetShellPrefix(GetOSName());
+}
+
 } // namespace velmora::platform

@@ -1,6 +1,6 @@
 #include "app/FrmMain.h"
 
-#include "FakeCommand.h"
+#include "FakeTool.h"
 #include "app/FolderDialog.h"
 #include "app/MaskedDateEdit.h"
 #include "app/MessageBoxes.h"

@@ -2,8 +2,8 @@
 // told, where the focus goes, what the tool is given and what is left behind.
 #include "job/CertificateJob.h"
 
-#include "FakeCommand.h"
 #include "FakeJobWindow.h"
+#include "FakeTool.h"
 #include "TestFolder.h"
 #include "job/EarlierSet.h"
 #include "job/ToolFiles.h"
@@ -201,7 +201,8 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
         {"tool folder open to all", {}, [](Job& j) { toolApart("tools")(j), mode("tools", 0777)(j); }, generate, "無法使用程式資料夾 {tools}, 其他帳號可以修改它!"},
         {"shipped configuration open to all", {}, [](Job& j) { toolApart("tools")(j), std::ofstream(j.root.path() / "tools/openssl.cnf") << "x", mode("tools/openssl.cnf", 0666)(j); }, signingFinished, "無法使用 {tools}/openssl.cnf, 其他帳號可以修改它!"},
 #endif
-#ifdef _WIN32 // names Windows cannot give a folder, and a batch file that could not name the tool
+#ifdef _WIN32 // names Windows cannot give a folder, a folder cmd.exe would rewrite, and a batch file that could not name the tool
+        {"working folder cmd.exe rewrites", {}, [](Job& j) { fs::rename(j.app, j.root.path() / "a%PATH%b"), j.app = j.root.path() / "a%PATH%b", j.services.workingFolder = platform::utf8FromPath(j.app); }, generate, "無法使用工作資料夾 {app}, 命令視窗會改寫名稱中的 %!"},
         {"port in the site name", {.url = "www.example.test:8443"}, {}, signingFinished, "使用網址 中的 \":\" 不能用在 Windows 的資料夾名稱中!", Url},
         {"device name", {.url = "https://Aux.example.test"}, {}, generate, "使用網址 中的 \"aux\" 是 Windows 保留的裝置名稱, 不能作為資料夾名稱!", Url},
         {"trailing dot", {.url = "www.example.test./x"}, {}, generate, "使用網址 中的 \"www.example.test.\" 以點或空白結尾, 不能作為 Windows 的資料夾名稱!", Url},

@@ -3,7 +3,7 @@
 #include "TestFolder.h"
 #include "job/CertificateJob.h"
 #include "platform/ShellAndWait.h"
-#include "platform/TerminalConsole.h"
+#include "platform/TerminalConsole_posix.h"
 
 #include <chrono>
 #include <cstdio>
@@ -108,7 +108,7 @@ protected:
         EXPECT_EQ(window.warnings, std::vector<std::string> {});
         const fs::path elsewhere = root_.path() / "elsewhere";
         fs::create_directories(elsewhere);
-        EXPECT_TRUE(platform::ShellAndWait("cmd.exe /c",
+        EXPECT_TRUE(platform::ShellAndWait("/bin/sh -c",
                                            "cd " + quoted(elsewhere) + " && " + quoted(app_ / "UserSign.sh"), console_,
                                            support::cappedIdleWait([] { return "the signing script"; })));
         job::runSigningFinishedJob(window, services(window));

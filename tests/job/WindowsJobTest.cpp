@@ -145,17 +145,4 @@ TEST_P(WindowsJob, StepsScriptExportAndRestoreRunThroughCmdExe)
 
 INSTANTIATE_TEST_SUITE_P(ApplicationFolders, WindowsJob, ::testing::Values("app", "My App", "憑證 工具"));
 
-using RewrittenFolder = WindowsJob;
-
-TEST_P(RewrittenFolder, IsRefusedBeforeAnyStep)
-{
-    job::runGenerateJob(window_, services_);
-    EXPECT_EQ(window_.warnings,
-              std::vector<std::string> {"無法使用工作資料夾 " + platform::utf8FromPath(app_)
-                                        + ", 命令視窗會改寫名稱中的 %!"});
-    EXPECT_FALSE(fs::exists(app_ / "calls.txt"));
-}
-
-INSTANTIATE_TEST_SUITE_P(NamesCmdExeExpands, RewrittenFolder, ::testing::Values("a%PATH%b"));
-
 } // namespace

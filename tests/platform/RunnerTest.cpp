@@ -4,7 +4,7 @@
 #include "IdleWindow.h"
 #include "TestFolder.h"
 #include "platform/ShellAndWait.h"
-#include "platform/TerminalConsole.h"
+#include "platform/TerminalConsole_posix.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -32,7 +32,7 @@ protected:
                 throw std::runtime_error("still waiting long after the command ended");
             testing::sleepThrough(longest);
         };
-        return ShellAndWait("cmd.exe /c", command, console_, dispatch, environment);
+        return ShellAndWait("/bin/sh -c", command, console_, dispatch, environment);
     }
     // A command that waits for the release file, then writes what the shell makes of the words.
     std::string writingOnRelease(const std::string& words) const
@@ -78,7 +78,7 @@ TEST_F(RealProcesses, TheFirstTerminalThatStartsRunsTheCommandWithItsValuesUntil
 
     // When no terminal starts, the runner says so and waits for nothing.
     TerminalConsole none {{{folder_.path().string(), {}, "-T", "-e"}}};
-    EXPECT_FALSE(ShellAndWait("cmd.exe /c", "exit 0", none, testing::sleepThrough));
+    EXPECT_FALSE(ShellAndWait("/bin/sh -c", "exit 0", none, testing::sleepThrough));
 }
 
 TEST(Pause, DispatchesUntilTheLengthHasPassedWithoutOvershooting)

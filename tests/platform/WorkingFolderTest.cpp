@@ -1,7 +1,6 @@
-#include "platform/WorkingFolder.h"
-
 #include "TestFolder.h"
 #include "platform/FolderTrust.h"
+#include "platform/UserFolder_posix.h"
 
 #include <fstream>
 #include <functional>

@@ -1,8 +1,8 @@
-#include "job/ExportEnd.h"
+#include "job/RunEnd.h"
 
 namespace velmora::job {
 
-void stopBusy(const Press& press, BusyWindow& busy, const Stop& stop)
+void endStoppedRun(const Press& press, BusyWindow& busy, const Stop& stop)
 {
     busy.release();
     press.window.setStatusText({});

@@ -1,4 +1,4 @@
-#include "platform/WorkingFolder.h"
+#include "platform/UserFolder_posix.h"
 
 #include <filesystem>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "platform/TerminalConsole.h"
+#include "platform/TerminalConsole_posix.h"
 
 #include "platform/FolderTrust.h"
-#include "platform/PosixProcess.h"
+#include "platform/Process_posix.h"
 
 #include <cstdlib>
 #include <unistd.h>

@@ -1,4 +1,4 @@
-#include "platform/PosixProcess.h"
+#include "platform/Process_posix.h"
 
 #include <cerrno>
 #include <spawn.h>

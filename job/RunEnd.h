@@ -28,6 +28,6 @@ void finishExport(const Press& press, BusyWindow& busy, const ExportReport& repo
 
 // The end of a run that stops: the window back, an empty status line, then
 // why it stopped.
-void stopBusy(const Press& press, BusyWindow& busy, const Stop& stop);
+void endStoppedRun(const Press& press, BusyWindow& busy, const Stop& stop);
 
 } // namespace velmora::job
