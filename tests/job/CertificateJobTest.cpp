@@ -62,15 +62,16 @@ struct Job
     std::function<void()> onDispatch = [] {};
     // The steps run by the time of each dispatch of pending events alone, and
     // what the status line said at each dispatch.
-    std::vector<std::size_t> stepsAtPendingDispatch;
-    std::set<std::size_t> stepsAtPause;
+    // The steps run by each pause's start: one entry a pause.
+    std::vector<std::size_t> stepsAtPendingDispatch, stepsAtPause;
+    bool pausing = false;
     std::set<std::string> statusesShown;
     job::JobServices services {platform::utf8FromPath(app), tool,
                                [this](std::chrono::milliseconds longest) {
                                    if (longest == longest.zero())
-                                       stepsAtPendingDispatch.push_back(tool.started.size());
-                                   else
-                                       stepsAtPause.insert(tool.started.size());
+                                       stepsAtPendingDispatch.push_back(tool.started.size()), pausing = false;
+                                   else if (!std::exchange(pausing, true))
+                                       stepsAtPause.push_back(tool.started.size());
                                    statusesShown.insert(window.status);
                                    onDispatch();
                                },
@@ -272,6 +273,7 @@ TEST(CertificateJob, ClientAndServerRunTakesTheWindowsValuesWhenEachIsUsedThenEx
     EXPECT_EQ(j.window.in.url, "https://www.example.test");
     EXPECT_EQ(j.window.in.savePath, save);
     ASSERT_EQ(j.tool.started.size(), 4u);
+    EXPECT_EQ(j.stepsAtPause, (std::vector<std::size_t> {1, 2, 3, 4, 4})) << "after each step and the script";
     EXPECT_TRUE(j.tool.started[0].first.ends_with("ca.key 3000"));
     // From noon of the start date to the day after the end date.
     EXPECT_NE(j.tool.started[1].first.find(" -days 366 "), std::string::npos);
@@ -328,7 +330,8 @@ TEST(CertificateJob, AClientOnlyRunTellsTheToolTheCaNameThatFitsAndUtf8OnlyWhere
         ASSERT_EQ(j.tool.started.size(), 2u);
         // The runner's, then the job's own once each step has ended.
         EXPECT_EQ(j.stepsAtPendingDispatch, (std::vector<std::size_t> {1, 1, 2, 2}));
-        EXPECT_EQ(j.stepsAtPause, (std::set<std::size_t> {1, 2})) << "a pause between the steps and before the export";
+        EXPECT_EQ(j.stepsAtPause, (std::vector<std::size_t> {1, 2}))
+            << "a pause between the steps and before the export";
         EXPECT_EQ(j.tool.started[1].second["VELMORA_COMMON_NAME"], caName);
         const fs::path tool
             = tools ? j.root.path() / platform::pathFromUtf8(tools) / j.form.toolFile : j.app / j.form.toolFile;

@@ -3,6 +3,7 @@
 // long, with no display. The real xterm runs in the job test under X.
 #include "IdleWindow.h"
 #include "TestFolder.h"
+#include "platform/HiddenRun.h"
 #include "platform/ShellAndWait.h"
 #include "platform/TerminalConsole_posix.h"
 
@@ -10,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <stdexcept>
+#include <unistd.h>
 
 namespace velmora::platform {
 namespace {
@@ -65,6 +67,15 @@ TEST_F(RealProcesses, TheFirstTerminalThatStartsRunsTheCommandWithItsValuesUntil
     unsetenv("OPENSSL_CONF");
     EXPECT_EQ(testing::contentOf(folder_.path() / "written"), "Velmora CA for a b|zh_TW.UTF-8|/given.cnf|2\n");
     EXPECT_EQ(std::getenv("VELMORA_COMMON_NAME"), nullptr) << "the value left in this process";
+
+    // The look at a request, with no console: this process's environment and the value, and the exit status.
+    std::size_t inherited = 0;
+    for (char** entry = environ; *entry; ++entry)
+        inherited += !std::string_view(*entry).starts_with("OPENSSL_");
+    const std::string folder = folder_.path().string();
+    const std::string counting = "tr '\\0' '\\n' </proc/$$/environ | grep -c . > '" + folder + "/count'; exit 3";
+    EXPECT_EQ(runHidden({"/bin/sh", "-c", counting}, {{"VELMORA_HIDDEN", "1"}}, folder), 3);
+    EXPECT_EQ(testing::contentOf(folder_.path() / "count"), std::to_string(inherited + 1) + "\n");
 
     // A command that fails at once is seen to end soon. A child's exit status
     // is 8 bits here: exit 259 (Windows' "still active") ends with 3.

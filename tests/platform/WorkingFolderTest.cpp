@@ -87,6 +87,8 @@ TEST_F(WorkingFolderTest, AReadOnlyProgramFolderGivesAPrivateUserFolderThatKeeps
     fs::permissions(user / "openssl.cnf", fs::perms(0666));
     EXPECT_TRUE(prepare().usable());
     EXPECT_EQ(fs::read_symlink(user / "openssl.cnf"), program / "openssl.cnf");
+    fs::remove(user / "ca.db.serial"), fs::remove(program / "ca.db.serial");
+    EXPECT_EQ(prepare().problem, FolderProblem::CannotPrepare) << "a database that could not be copied";
 }
 
 // A folder with the mode, and the owner and group unless left at -1.
