@@ -140,12 +140,14 @@ TEST_F(WorkingFolderTest, AFolderOfAnotherAccountOrGroupIsUsedOnlyWhereNoneOfThe
         {"user's in another group closed to it", folder(user, 0750, -1, 65534), user, FolderProblem::None},
         {"user's another's", folder(user, 0700, 65534), user, FolderProblem::OwnedByAnother},
     });
-    // An account whose primary group is root's own is in that group, though no member list names it.
-    const std::string other = "velmora-" + std::to_string(getpid());
-    ASSERT_EQ(std::system(("useradd -M -N -g 0 " + other).c_str()), 0);
-    const std::shared_ptr<void> removeAccount(nullptr, [&](void*) { std::system(("userdel " + other).c_str()); });
-    expectChosen({{"program's open to a group another has", folder(program, 0775, -1, 0), program,
-                   FolderProblem::OthersMayWrite}});
+    // An account whose primary group is root's own is in that group, though no member list names it; so is one
+    // the list names.
+    for (const std::string joins : {"-g 0", "-G root"}) {
+        const std::string other = "velmora-" + std::to_string(getpid());
+        ASSERT_EQ(std::system(("useradd -M -N " + joins + " " + other).c_str()), 0);
+        const std::shared_ptr<void> removeAccount(nullptr, [&](void*) { std::system(("userdel " + other).c_str()); });
+        expectChosen({{joins.c_str(), folder(program, 0775, -1, 0), program, FolderProblem::OthersMayWrite}});
+    }
 }
 
 TEST_F(WorkingFolderTest, ATerminalIsFoundOnlyInAbsoluteSearchFoldersThatNoOtherAccountCanChange)
