@@ -18,13 +18,13 @@ std::optional<std::string> contentOf(const std::wstring& path)
     const HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return std::nullopt;
+    const OwnedHandle owned(file);
     std::string bytes;
     char buffer[65536];
     DWORD read = 0;
     bool complete = true;
     while ((complete = ReadFile(file, buffer, sizeof buffer, &read, nullptr)) && read > 0)
         bytes.append(buffer, read);
-    CloseHandle(file);
     return complete ? std::optional(bytes) : std::nullopt;
 }
 

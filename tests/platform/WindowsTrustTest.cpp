@@ -2,8 +2,8 @@
 // list as the Unix mode, with Everyone's rights as the other bits: the lists'
 // table covers the rest. The whole runs under Wine look at the exported keys'.
 #include "TestFolder.h"
+#include "platform/AccessList_win.h"
 #include "platform/FolderTrust.h"
-#include "platform/FolderTrust_win.h"
 #include "platform/Utf8Path.h"
 
 #include <aclapi.h>

@@ -11,7 +11,7 @@
 #include "ProgramFolder_win.h"
 #include "VelmoraUnderWine.h"
 #include "job/Messages.h"
-#include "platform/FolderTrust_win.h"
+#include "platform/AccessList_win.h"
 #include "platform/UserFolder_win.h"
 
 #include <aclapi.h>
