@@ -19,25 +19,11 @@ std::string ToolCommands::toolPath() const
     return (toolFolder.empty() ? workingFolder : toolFolder) + form.separator + std::string(form.toolFile);
 }
 
-std::string ToolCommands::key(std::string_view keyFile, std::string_view keyLength) const
+std::string ToolCommands::line(const std::vector<std::string>& arguments) const
 {
-    return joinCommand({toolPath(), "genrsa", "-des3", "-out", fileArgument(keyFile), std::string(keyLength)},
-                       form.shell);
-}
-
-std::string ToolCommands::caCertificate(int days) const
-{
-    return joinCommand({toolPath(), "req", "-config", fileArgument(toolFiles::configuration), "-new", "-x509", "-days",
-                        std::to_string(days), "-key", fileArgument(toolFiles::caKey), "-out",
-                        fileArgument(toolFiles::caCertificate)},
-                       form.shell);
-}
-
-std::string ToolCommands::serverRequest() const
-{
-    return joinCommand({toolPath(), "req", "-config", fileArgument(toolFiles::configuration), "-new", "-key",
-                        fileArgument(toolFiles::serverKey), "-out", fileArgument(toolFiles::serverRequest)},
-                       form.shell);
+    std::vector<std::string> words {toolPath()};
+    words.insert(words.end(), arguments.begin(), arguments.end());
+    return joinCommand(words, form.shell);
 }
 
 std::vector<std::string> ToolCommands::requestCheck() const

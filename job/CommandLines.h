@@ -8,7 +8,7 @@
 
 namespace velmora::job {
 
-// The tool's command lines for the generation steps. The tool is named by its
+// How the generation steps name the tool and the working files. The tool is named by its
 // full path in its own folder; the runner puts the interpreter prefix in
 // front. The files are named by their full path in the working folder, but
 // on Windows by their names alone: the tool runs there, and opens a key it
@@ -23,10 +23,9 @@ struct ToolCommands
 
     std::string toolPath() const;
 
-    // A new pass-phrase protected key, ca.key or server.key.
-    std::string key(std::string_view keyFile, std::string_view keyLength) const;
-    std::string caCertificate(int days) const;
-    std::string serverRequest() const;
+    // The command line that runs the tool with the arguments, each quoted as
+    // the interpreter needs.
+    std::string line(const std::vector<std::string>& arguments) const;
     // The tool's look at the server request: whether it reads as one. Not a
     // command line: the program and its arguments, run without a console.
     std::vector<std::string> requestCheck() const;

@@ -21,9 +21,15 @@ std::string signingCommand(const SystemForm& form, const Validity& validity, con
     const bool posix = form.shell == Shell::Posix;
     const std::string ownFolderTool = (posix ? "./" : "\"%~dp0") + std::string(form.toolFile) + (posix ? "" : "\"");
     const std::string toolWord = tool.path.empty() ? ownFolderTool : quoteArgument(tool.path, form.shell);
-    return toolWord + " ca -config " + std::string(toolFiles::configuration) + " -startdate "
-        + signingTimestamp(validity.start, "000000") + " -enddate " + signingTimestamp(validity.end, "235959")
-        + " -cert ca.crt -keyfile ca.key -in server.csr -out server.crt";
+    // The tool word stands apart: joined with the rest, a quoted one would
+    // wrap the line in the extra quotes "cmd /c" needs and a script does not.
+    const auto file = [](std::string_view name) { return std::string(name); };
+    return toolWord + " "
+        + joinCommand({"ca", "-config", file(toolFiles::configuration), "-startdate",
+                       signingTimestamp(validity.start, "000000"), "-enddate", signingTimestamp(validity.end, "235959"),
+                       "-cert", file(toolFiles::caCertificate), "-keyfile", file(toolFiles::caKey), "-in",
+                       file(toolFiles::serverRequest), "-out", file(toolFiles::serverCertificate)},
+                      form.shell);
 }
 
 std::vector<std::string> signingScriptLines(const SystemForm& form, const Validity& validity,

@@ -40,26 +40,37 @@ bool holdsSomething(const Press& press, std::string_view fileName)
     return file && fs::file_size(*file, error) > 0 && !error;
 }
 
-// One tool step. The file it must leave is removed first, so a file from an
-// earlier run cannot pass for its result.
-Outcome runStep(const Press& press, std::string_view prefix, std::string_view status, const std::string& command,
-                std::string_view producedFile, const platform::EnvironmentValues& environment)
+// One run of the tool in a console: the status line it shows, the file it
+// must leave, its arguments after the tool (the working files by their
+// toolFiles names) and what it adds to the tool's environment.
+struct ToolStep
 {
-    press.window.setStatusText(std::string(status));
+    std::string_view status;
+    std::string_view producedFile;
+    std::vector<std::string> arguments;
+    platform::EnvironmentValues environment {};
+};
+
+// The file the step must leave is removed first, so a file from an earlier
+// run cannot pass for its result.
+Outcome runStep(const Press& press, std::string_view prefix, const ToolStep& step)
+{
+    press.window.setStatusText(std::string(step.status));
     if (auto stop = workingFolderProblem(press))
         return stop;
-    if (!removeFile(press.workingFolder, producedFile))
-        return failedToProduce(producedFile);
+    if (!removeFile(press.workingFolder, step.producedFile))
+        return failedToProduce(step.producedFile);
     const auto& services = press.services;
-    if (!platform::ShellAndWait(prefix, command, services.console, services.dispatch, environment))
+    if (!platform::ShellAndWait(prefix, press.commands.line(step.arguments), services.console, services.dispatch,
+                                toolEnvironment(press, step.environment)))
         return Stop {std::string(messages::noConsole), {}};
     press.dispatch();
-    if (holdsSomething(press, producedFile))
+    if (holdsSomething(press, step.producedFile))
         return std::nullopt;
     // A console closed at a prompt leaves an empty file: nothing may take it
     // for a key later.
-    removeFile(press.workingFolder, producedFile);
-    return failedToProduce(producedFile);
+    removeFile(press.workingFolder, step.producedFile);
+    return failedToProduce(step.producedFile);
 }
 
 std::string caCommonName(const SiteHost& host)
@@ -70,14 +81,16 @@ std::string caCommonName(const SiteHost& host)
 
 } // namespace
 
-// The length is read when the step runs and may have changed since the
-// checks; it reaches the tool only as a length.
+// The steps, each as its command names the tool's files. The length is read
+// when the step runs and may have changed since the checks; it reaches the
+// tool only as a length.
 Outcome makeKey(const Press& press, std::string_view prefix, std::string_view status, std::string_view keyFile)
 {
     const std::string keyLength = press.window.maxLenText();
     if (!isAcceptableKeyLength(keyLength))
         return Stop {std::string(messages::keyLengthInvalid), InputControl::MaxLen};
-    return runStep(press, prefix, status, press.commands.key(keyFile, keyLength), keyFile, toolEnvironment(press));
+    const auto file = [&](std::string_view name) { return press.commands.fileArgument(name); };
+    return runStep(press, prefix, {status, keyFile, {"genrsa", "-des3", "-out", file(keyFile), keyLength}});
 }
 
 // The CA's certificate names the CA: a subject equal to the server's would
@@ -88,18 +101,25 @@ Outcome makeCaCertificate(const Press& press, std::string_view prefix, const Sit
     const int days = caDayCount(validity, press.services.now());
     if (days < 1)
         return Stop {std::string(messages::endDatePassed), InputControl::EndDate};
-    return runStep(press, prefix, messages::caCertificateStatus, press.commands.caCertificate(days),
-                   toolFiles::caCertificate,
-                   toolEnvironment(press, {{std::string(configurationVariables::commonName), caCommonName(host)}}));
+    const auto file = [&](std::string_view name) { return press.commands.fileArgument(name); };
+    return runStep(press, prefix,
+                   {messages::caCertificateStatus,
+                    toolFiles::caCertificate,
+                    {"req", "-config", file(toolFiles::configuration), "-new", "-x509", "-days", std::to_string(days),
+                     "-key", file(toolFiles::caKey), "-out", file(toolFiles::caCertificate)},
+                    {{std::string(configurationVariables::commonName), caCommonName(host)}}});
 }
 
 Outcome makeServerRequest(const Press& press, std::string_view prefix, const SiteHost& host)
 {
-    const platform::EnvironmentValues names {
-        {std::string(configurationVariables::commonName), host.name},
-        {std::string(configurationVariables::subjectAltName), host.subjectAltName()}};
-    return runStep(press, prefix, messages::serverRequestStatus, press.commands.serverRequest(),
-                   toolFiles::serverRequest, toolEnvironment(press, names));
+    const auto file = [&](std::string_view name) { return press.commands.fileArgument(name); };
+    return runStep(press, prefix,
+                   {messages::serverRequestStatus,
+                    toolFiles::serverRequest,
+                    {"req", "-config", file(toolFiles::configuration), "-new", "-key", file(toolFiles::serverKey),
+                     "-out", file(toolFiles::serverRequest)},
+                    {{std::string(configurationVariables::commonName), host.name},
+                     {std::string(configurationVariables::subjectAltName), host.subjectAltName()}}});
 }
 
 Outcome takePastedRequest(const Press& press)

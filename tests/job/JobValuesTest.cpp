@@ -21,7 +21,7 @@ TEST(CommandLines, ArgumentsTheInterpreterWouldSplitOrReadAreQuoted)
     // On Windows the tool by its full path, in its own folder; the files by their names, as it runs in the
     // working folder.
     const ToolCommands windows {windowsForm, "C:\\Users\\Jos\u00e9\\Velmora", "C:\\Program Files\\Velmora"};
-    EXPECT_EQ(windows.key("ca.key", "2048 & del *.*"),
+    EXPECT_EQ(windows.line({"genrsa", "-des3", "-out", windows.fileArgument("ca.key"), "2048 & del *.*"}),
               "\"\"C:\\Program Files\\Velmora\\openssl.exe\" genrsa -des3 -out ca.key \"2048 & del *.*\"\"");
 
     const std::tuple<const char*, Shell, const char*> arguments[] {
