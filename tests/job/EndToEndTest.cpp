@@ -235,7 +235,8 @@ TEST_F(EndToEnd, APastedRequestIsSignedForTheSiteAloneWithItsOwnKeyWhichStaysWhe
 }
 
 // A press that stopped short keeps the set; pressed again once the fault is mended, it ends with the set whole.
-TEST_F(EndToEnd, ASigningFinishedPressRetriedAfterABlockedCopyExportsTheServerKeyWithItsCertificate)
+// A client set made after it moves it whole beside the new one, for the user alone.
+TEST_F(EndToEnd, ASigningFinishedPressRetriedAfterABlockedCopyExportsTheSetWholeAndALaterSetKeepsIt)
 {
     useWorkingFolder("app");
     FakeJobWindow window(serverSet(today_, true));
@@ -245,26 +246,21 @@ TEST_F(EndToEnd, ASigningFinishedPressRetriedAfterABlockedCopyExportsTheServerKe
     fs::remove(output() / "server.crt");
     job::runSigningFinishedJob(window, services(window));
     EXPECT_EQ(window.informations.back(), "SSL 憑證產生完成!");
-    EXPECT_EQ(namesIn(output()),
-              (Names {"client.key", "client.crt", "client.cer", "server.key", "privkey.pem", "server.csr", "server.crt",
-                      "server.cer", "01.pem"}));
+    const Names set {"client.key", "client.crt", "client.cer", "server.key", "privkey.pem",
+                     "server.csr", "server.crt", "server.cer", "01.pem"};
+    EXPECT_EQ(namesIn(output()), set);
     EXPECT_EQ(run(tool + " x509 -noout -pubkey -in " + quoted(output() / "server.crt")),
               run(tool + " pkey -pubout -passin pass:" + passPhrase + " -in " + quoted(output() / "server.key")));
     expectWorkingFolderAsShipped();
-}
 
-// A second set for the site keeps the first whole beside it, for the user alone.
-TEST_F(EndToEnd, ASecondClientSetForTheSiteKeepsTheFirstKeyByteForByte)
-{
-    useWorkingFolder("app");
+    const std::string firstKey = contentOf(output() / "client.key");
     WindowInputs clientOnly = serverSet(today_, false);
     clientOnly.clientAndServer = false, clientOnly.clientOnly = true;
-    FakeJobWindow first(clientOnly), second(clientOnly);
-    job::runGenerateJob(first, services(first));
-    const std::string firstKey = contentOf(output() / "client.key");
+    FakeJobWindow second(clientOnly);
     job::runGenerateJob(second, services(second));
     EXPECT_EQ(second.informations.back(),
               "SSL 憑證產生完成!\r\n存放資料夾中先前輸出的憑證已移到 " + earlierFolder().string());
+    EXPECT_EQ(namesIn(earlierFolder()), set);
     EXPECT_EQ(contentOf(earlierFolder() / "client.key"), firstKey);
     for (const auto& [path, mode] : {std::pair {earlierFolder(), 0700}, {earlierFolder() / "client.key", 0600}})
         EXPECT_EQ(fs::status(path).permissions() & fs::perms::mask, fs::perms(mode)) << path;
