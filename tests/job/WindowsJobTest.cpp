@@ -1,4 +1,5 @@
-// Windows under Wine: the whole client-and-server job with a stand-in openssl.exe that records
+// Windows under Wine: the runner with the system's console and cmd.exe, and
+// the whole client-and-server job with a stand-in openssl.exe that records
 // what cmd.exe hands it: command lines, signing script, export, clean-up and
 // restore, in folders whose names need quoting or lie outside the ANSI code page.
 #include "FakeJobWindow.h"
@@ -11,6 +12,7 @@
 #include "platform/Utf8Path.h"
 
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <windows.h>
 
 namespace {
@@ -21,6 +23,7 @@ namespace fs = std::filesystem;
 using velmora::testing::contentOf;
 using velmora::testing::namesIn;
 using Files = std::set<std::string>;
+using std::chrono::milliseconds;
 
 // The test helpers, built beside this program.
 const fs::path helpers = velmora::testing::programFolder();
@@ -29,6 +32,32 @@ fs::path systemFolder()
 {
     wchar_t folder[MAX_PATH];
     return fs::path(std::wstring(folder, GetSystemDirectoryW(folder, MAX_PATH)));
+}
+
+TEST(WindowsRunner, WaitsForTheSystemsInterpreterInANewConsoleUntilTheCommandHasEndedWhateverItsExitCode)
+{
+    const velmora::testing::TestFolder folder {"runner"};
+    const fs::path release = folder.path() / "release";
+    const auto console = platform::makeSystemConsole();
+    const std::string waiting = '"' + platform::utf8FromPath(helpers / "stand_in_openssl.exe") + "\" wait-for "
+        + platform::utf8FromPath(release);
+    // Wine's cmd.exe passes on none of the helper's exit codes: the
+    // interpreter ends with its own, 259 being Windows' "still active".
+    for (const auto& [releaseAt, exitCode] : {std::pair {10, "0"}, {3, "259"}}) {
+        // The release comes at the chosen dispatch. A runner that misses the
+        // end fails instead of hanging the suite.
+        int dispatches = 0;
+        const auto dispatch = [&, releaseAt = releaseAt](milliseconds longest) {
+            if (++dispatches == releaseAt)
+                std::ofstream {release} << "go";
+            if (dispatches > releaseAt + 500)
+                throw std::runtime_error("still waiting long after the command ended");
+            velmora::testing::sleepThrough(longest);
+        };
+        EXPECT_TRUE(platform::ShellAndWait("cmd.exe /c", waiting + " & exit " + exitCode, *console, dispatch));
+        EXPECT_FALSE(fs::exists(release)) << "returned before the helper took the release";
+    }
+    EXPECT_FALSE(platform::ShellAndWait("no-such-interpreter.exe /c", "exit 0", *console, [](auto) {}));
 }
 
 class WindowsJob : public ::testing::TestWithParam<const char*>

@@ -1,98 +1,59 @@
-// The runner with real processes, in the console a user sees: on Windows (here
-// under Wine) the system's console with cmd.exe; elsewhere a terminal, for
-// which "env" stands in here: it runs its command and lives as long, with no
-// display. The real xterm runs in the job test under X.
+// The runner with real processes, started by the console a user sees: a
+// terminal. "env" stands in for one here: it runs its command and lives as
+// long, with no display. The real xterm runs in the job test under X.
 #include "IdleWindow.h"
 #include "TestFolder.h"
 #include "platform/HiddenRun.h"
 #include "platform/ShellAndWait.h"
-#include "platform/Utf8Path.h"
-#include "platform/VersionName.h"
+#include "platform/TerminalConsole_posix.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <stdexcept>
-#ifdef _WIN32
-#include "ProgramFolder_win.h"
-#else
-#include "platform/TerminalConsole_posix.h"
-
 #include <signal.h>
+#include <stdexcept>
 #include <unistd.h>
-#endif
 
 namespace velmora::platform {
 namespace {
 
-namespace fs = std::filesystem;
 using std::chrono::milliseconds;
 
-// Each system's console, and a command that waits for the release file,
-// takes it away and ends with the exit code.
-#ifdef _WIN32
-std::unique_ptr<Console> systemConsole()
+class RealProcesses : public ::testing::Test
 {
-    return makeSystemConsole();
-}
-std::string takingTheRelease(const fs::path& release, const std::string& exitCode)
-{
-    return '"' + utf8FromPath(testing::programFolder() / "stand_in_openssl.exe") + "\" wait-for "
-        + utf8FromPath(release) + " & exit " + exitCode;
-}
-#else
-std::unique_ptr<Console> systemConsole()
-{
-    // A missing terminal, one that cannot be run (a folder) and the stand-in.
-    return std::make_unique<TerminalConsole>(std::vector<TerminalEmulator> {
-        {"velmora-no-such-terminal", {}, "-T", "-e"}, {"/", {}, "-T", "-e"}, {"env", {}, "", "--"}});
-}
-std::string takingTheRelease(const fs::path& release, const std::string& exitCode)
-{
-    const std::string file = "'" + release.string() + "'";
-    return "while [ ! -e " + file + " ]; do sleep 0.01; done; rm " + file + "; exit " + exitCode;
-}
-#endif
-
-// Runs the command with the release coming at the chosen dispatch, and says
-// how many dispatches it took. A runner that misses the end fails here
-// instead of hanging the suite.
-std::pair<bool, int> runReleasedAt(Console& console, const std::string& command, const fs::path& release, int releaseAt,
-                                   const EnvironmentValues& environment = {})
-{
-    int dispatches = 0;
-    const auto dispatch = [&](milliseconds longest) {
-        if (++dispatches == releaseAt)
-            std::ofstream {release} << "go";
-        if (dispatches > releaseAt + 500)
-            throw std::runtime_error("still waiting long after the command ended");
-        testing::sleepThrough(longest);
-    };
-    return {ShellAndWait(systemShellPrefix(), command, console, dispatch, environment), dispatches};
-}
-
-// Neither cmd.exe under Wine nor a POSIX shell passes on every exit code: the
-// runner must not take 259, Windows' "still active", for a command still running.
-TEST(Runner, WaitsInANewConsoleUntilTheCommandHasEndedWhateverItsExitCode)
-{
-    const testing::TestFolder folder {"runner"};
-    const fs::path release = folder.path() / "release";
-    const auto console = systemConsole();
-    for (const auto& [releaseAt, exitCode] : {std::pair {10, "0"}, {3, "259"}}) {
-        EXPECT_TRUE(runReleasedAt(*console, takingTheRelease(release, exitCode), release, releaseAt).first);
-        EXPECT_FALSE(fs::exists(release)) << "returned before the command took the release";
+protected:
+    // Runs the command and counts the dispatches. The release file appears
+    // at the dispatch the test chooses; a runner that misses the end fails
+    // here instead of hanging the suite.
+    bool run(const std::string& command, int releaseAt = 0, const EnvironmentValues& environment = {})
+    {
+        dispatches_ = 0;
+        const auto dispatch = [&](milliseconds longest) {
+            if (++dispatches_ == releaseAt)
+                std::ofstream {folder_.path() / "release"};
+            if (dispatches_ > releaseAt + 250)
+                throw std::runtime_error("still waiting long after the command ended");
+            testing::sleepThrough(longest);
+        };
+        return ShellAndWait("/bin/sh -c", command, console_, dispatch, environment);
     }
-    // A command that ends at once is seen to end soon.
-    const auto [started, dispatches] = runReleasedAt(*console, "exit 259", release, 0);
-    EXPECT_TRUE(started);
-    EXPECT_LE(dispatches, 10);
-}
+    // A command that waits for the release file, then writes what the shell makes of the words.
+    std::string writingOnRelease(const std::string& words) const
+    {
+        const std::string folder = folder_.path().string();
+        return "while [ ! -e '" + folder + "/release' ]; do sleep 0.01; done; echo " + words + " > '" + folder
+            + "/written'";
+    }
 
-#ifndef _WIN32
-TEST(Runner, GivesTheCommandItsValuesAndNoneOfTheToolsVariablesOfThisProcess)
+    testing::TestFolder folder_ {"runner"};
+    int dispatches_ = 0;
+    // A missing terminal, one that cannot be run (a folder) and the stand-in.
+    TerminalConsole console_ {{{"velmora-no-such-terminal", {}, "-T", "-e"},
+                               {folder_.path().string(), {}, "-T", "-e"},
+                               {"env", {}, "", "--"}}};
+};
+
+TEST_F(RealProcesses, TheFirstTerminalThatStartsRunsTheCommandWithItsValuesUntilItEndsHoweverItEnds)
 {
-    const testing::TestFolder folder {"runner-values"};
-    const std::string written = (folder.path() / "written").string(), release = (folder.path() / "release").string();
-    const auto console = systemConsole();
     const EnvironmentValues values {
         {"VELMORA_COMMON_NAME", "Velmora CA for a b"}, {"LANG", "zh_TW.UTF-8"}, {"OPENSSL_CONF", "/given.cnf"}};
     // What another program could have put in this process's environment for the tool to load.
@@ -101,40 +62,35 @@ TEST(Runner, GivesTheCommandItsValuesAndNoneOfTheToolsVariablesOfThisProcess)
     // The value replaces the one this process has: one LANG among what the
     // command was started with, and of the tool's variables the given one alone.
     const std::string counts = "$(tr '\\0' '\\n' </proc/$$/environ | grep -c -e ^LANG= -e ^OPENSSL_)";
-    const std::string writing = "while [ ! -e '" + release
-        + "' ]; do sleep 0.01; done; echo \"$VELMORA_COMMON_NAME|$LANG|" + "$OPENSSL_CONF|" + counts + "\" > '"
-        + written + "'";
-    EXPECT_TRUE(runReleasedAt(*console, writing, release, 3, values).first);
+    EXPECT_TRUE(run(writingOnRelease("\"$VELMORA_COMMON_NAME|$LANG|$OPENSSL_CONF|" + counts + "\""), 3, values));
     unsetenv("OPENSSL_MODULES");
     unsetenv("OPENSSL_CONF");
-    EXPECT_EQ(testing::contentOf(written), "Velmora CA for a b|zh_TW.UTF-8|/given.cnf|2\n");
+    EXPECT_EQ(testing::contentOf(folder_.path() / "written"), "Velmora CA for a b|zh_TW.UTF-8|/given.cnf|2\n");
     EXPECT_EQ(std::getenv("VELMORA_COMMON_NAME"), nullptr) << "the value left in this process";
 
     // The look at a request, with no console: this process's environment and the value, and the exit status.
     std::size_t inherited = 0;
     for (char** entry = environ; *entry; ++entry)
         inherited += !std::string_view(*entry).starts_with("OPENSSL_");
-    const std::string counting
-        = "tr '\\0' '\\n' </proc/$$/environ | grep -c . > '" + folder.path().string() + "/count'; exit 3";
-    EXPECT_EQ(runHidden({"/bin/sh", "-c", counting}, {{"VELMORA_HIDDEN", "1"}}, folder.path().string()), 3);
-    EXPECT_EQ(testing::contentOf(folder.path() / "count"), std::to_string(inherited + 1) + "\n");
+    const std::string folder = folder_.path().string();
+    const std::string counting = "tr '\\0' '\\n' </proc/$$/environ | grep -c . > '" + folder + "/count'; exit 3";
+    EXPECT_EQ(runHidden({"/bin/sh", "-c", counting}, {{"VELMORA_HIDDEN", "1"}}, folder), 3);
+    EXPECT_EQ(testing::contentOf(folder_.path() / "count"), std::to_string(inherited + 1) + "\n");
 
+    // A command that fails at once is seen to end soon. A child's exit status
+    // is 8 bits here: exit 259 (Windows' "still active") ends with 3.
+    EXPECT_TRUE(run("exit 259"));
+    EXPECT_LE(dispatches_, 10);
     // With SIGCHLD ignored the system reaps children itself, and waitpid
     // can only say there is no such child any more.
     const auto previous = signal(SIGCHLD, SIG_IGN);
-    EXPECT_NO_THROW(EXPECT_TRUE(runReleasedAt(*console, "exit 0", release, 0).first));
+    EXPECT_NO_THROW(EXPECT_TRUE(run("exit 0")));
     signal(SIGCHLD, previous);
 
     // When no terminal starts, the runner says so and waits for nothing.
-    TerminalConsole none {{{folder.path().string(), {}, "-T", "-e"}}};
-    EXPECT_FALSE(ShellAndWait(systemShellPrefix(), "exit 0", none, testing::sleepThrough));
+    TerminalConsole none {{{folder_.path().string(), {}, "-T", "-e"}}};
+    EXPECT_FALSE(ShellAndWait("/bin/sh -c", "exit 0", none, testing::sleepThrough));
 }
-#else
-TEST(Runner, SaysSoWhenTheInterpreterCannotStart)
-{
-    EXPECT_FALSE(ShellAndWait("no-such-interpreter.exe /c", "exit 0", *systemConsole(), [](auto) {}));
-}
-#endif
 
 TEST(Pause, DispatchesUntilTheLengthHasPassedWithoutOvershooting)
 {
