@@ -11,6 +11,10 @@
 #include "job/ToolSteps.h"
 #include "platform/VersionName.h"
 
+#include <functional>
+#include <initializer_list>
+#include <utility>
+
 namespace velmora::job {
 
 namespace {
@@ -44,54 +48,65 @@ Outcome pressProblem(const Press& press, const Validity& validity, const SiteHos
     return press.window.autoRequestChecked() ? std::nullopt : takePastedRequest(press);
 }
 
+// The steps of a run in order, with the pause between each and the next
+// and, when asked, after the last: the one place the steps pause.
+Outcome runInTurn(const Press& press, std::initializer_list<std::function<Outcome()>> steps, bool pauseAfterLast)
+{
+    bool first = true;
+    for (const auto& step : steps) {
+        if (!std::exchange(first, false))
+            press.pause();
+        if (auto stop = step())
+            return stop;
+    }
+    if (pauseAfterLast)
+        press.pause();
+    return std::nullopt;
+}
+
 Outcome makeClientFiles(const Press& press, std::string_view prefix, const SiteHost& host, const Validity& validity)
 {
-    if (auto stop = makeKey(press, prefix, messages::caKeyStatus, toolFiles::caKey))
-        return stop;
-    press.pause();
-    return makeCaCertificate(press, prefix, host, validity);
+    return runInTurn(press,
+                     {[&] { return makeKey(press, prefix, messages::caKeyStatus, toolFiles::caKey); },
+                      [&] { return makeCaCertificate(press, prefix, host, validity); }},
+                     false);
 }
 
-// A pasted request needs no server key: its own stays where it was made.
-Outcome makeServerKeyAndRequest(const Press& press, std::string_view prefix, const SiteHost& host)
-{
-    if (auto stop = makeKey(press, prefix, messages::serverKeyStatus, toolFiles::serverKey))
-        return stop;
-    press.pause();
-    return makeServerRequest(press, prefix, host);
-}
-
-// The request, and where it came from for the signing-finished press.
+// The request, and where it came from for the signing-finished press. A
+// pasted request needs no server key: its own stays where it was made.
 Outcome makeServerRequestFiles(const Press& press, std::string_view prefix, const SiteHost& host)
 {
     // An earlier set's record must not speak for this one if the run stops.
     if (!removeFile(press.workingFolder, toolFiles::requestOrigin))
         return Stop {messages::stepFailed(toolFiles::requestOrigin), {}};
     const bool pasted = !press.window.autoRequestChecked();
-    if (auto stop = pasted ? takePastedRequest(press) : makeServerKeyAndRequest(press, prefix, host))
+    const auto stop = pasted
+        ? takePastedRequest(press)
+        : runInTurn(press,
+                    {[&] { return makeKey(press, prefix, messages::serverKeyStatus, toolFiles::serverKey); },
+                     [&] { return makeServerRequest(press, prefix, host); }},
+                    false);
+    if (stop)
         return stop;
     if (!recordRequestOrigin(press.pathOf(toolFiles::requestOrigin), pasted, press.services.codePage))
         return Stop {messages::stepFailed(toolFiles::requestOrigin), {}};
     return std::nullopt;
 }
 
+// The kind may have been switched since the press: the host and the life are
+// checked again first.
 Outcome makeServerFiles(const Press& press, std::string_view prefix, const SiteHost& host, const Validity& validity,
                         bool askedAtPress)
 {
-    // The kind may have been switched since the press.
-    if (auto stop = hostProblem(host))
-        return stop;
-    if (!askedAtPress)
-        if (auto stop = serverLifeRefused(press, validity))
+    const auto checks = [&]() -> Outcome {
+        if (auto stop = hostProblem(host))
             return stop;
-    press.pause();
-    if (auto stop = makeServerRequestFiles(press, prefix, host))
-        return stop;
-    press.pause();
-    if (auto stop = writeSigningScript(press, validity, host))
-        return stop;
-    press.pause();
-    return std::nullopt;
+        return askedAtPress ? std::nullopt : serverLifeRefused(press, validity);
+    };
+    return runInTurn(press,
+                     {checks, [&] { return makeServerRequestFiles(press, prefix, host); },
+                      [&] { return writeSigningScript(press, validity, host); }},
+                     true);
 }
 
 void exportClientOnly(const Press& press, BusyWindow& busy, const std::string& outputFolder)
