@@ -47,6 +47,7 @@ TEST(Validity, TheCaMadeAtAnyMomentOutlivesTheServerCertificatesLastSecondByADay
     }
     EXPECT_EQ(caDayCount(validity, serverEnd), 1);
     EXPECT_EQ(caDayCount(validity, serverEnd + 1s), 0) << "the end date has passed";
+    EXPECT_FALSE(validityOf("2027/01/08", "2027/12/__") || validityOf("2027/01/0_", "2027/12/08"));
 }
 
 // The scripts run in the Windows job test and the end-to-end test; /bin/sh
