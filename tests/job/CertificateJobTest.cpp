@@ -249,6 +249,7 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
         EXPECT_EQ(j.tool.started.size(), c.stepsRun);
         EXPECT_FALSE(fs::exists(outputFolder) && !fs::is_empty(outputFolder)) << "exported";
         EXPECT_FALSE(fs::exists(j.app / j.form.signingScript));
+        EXPECT_FALSE(fs::exists(j.app / "server.csr")) << "a request the tool could not read, or made in part";
         for (const auto& file : fs::directory_iterator(j.app))
             EXPECT_GT(file.file_size(), 0u) << file.path() << " could pass for a result";
     }
