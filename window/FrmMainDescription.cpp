@@ -43,12 +43,11 @@ std::optional<bool> requestFrameEnabled(int kindIndex)
     return std::nullopt;
 }
 
-std::optional<std::string> folderOfPickedFile(std::string_view file)
+std::string savePathTextForFolder(std::string folder)
 {
-    const auto backslash = file.rfind('\\');
-    if (backslash == std::string_view::npos)
-        return std::nullopt;
-    return std::string(file.substr(0, backslash));
+    while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\'))
+        folder.pop_back();
+    return folder;
 }
 
 } // namespace velmora::window

@@ -100,9 +100,19 @@ DefaultDates defaultDates(std::chrono::year_month_day today);
 // that index; nothing changes for an index the group does not have.
 std::optional<bool> requestFrameEnabled(int kindIndex);
 
-// The folder picker writes the folder of the file chosen in it, without the
-// trailing backslash: "D:" for D:\x.txt. A name without one changes nothing.
-std::optional<std::string> folderOfPickedFile(std::string_view file);
+// What the window holds when it is first shown.
+inline constexpr int defaultKindIndex = 0;
+inline constexpr bool defaultAutoRequest = false;
+inline constexpr std::string_view firstFocus = "cmb_MaxLen";
+
+// While a job runs these are disabled; a focus they held goes to the next
+// control in the tab order that takes it, round past the end.
+inline constexpr std::array<std::string_view, 3> disabledWhileBusy {"cmd_Create", "cmd_Sign", "cmd_Cancel"};
+inline constexpr std::string_view focusWhileBusy = "cmb_MaxLen";
+
+// What the folder picker writes into the save location: the folder without a
+// trailing separator, so a drive root gives "D:" and the POSIX root stays "/".
+std::string savePathTextForFolder(std::string folder);
 inline constexpr std::string_view folderFilterDescription = "目錄(*.dir)";
 inline constexpr std::string_view folderFilterPattern = "*.*";
 

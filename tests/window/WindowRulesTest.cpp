@@ -5,15 +5,6 @@
 
 using namespace velmora::window;
 
-// The default dates and the kind switch are the Qt window's tests'.
-TEST(WindowRules, FolderPickerTakesTheFolderOfThePickedFile)
-{
-    EXPECT_EQ(folderOfPickedFile("C:\\certs\\site\\a.dir"), "C:\\certs\\site");
-    EXPECT_EQ(folderOfPickedFile("D:\\x.txt"), "D:");
-    EXPECT_EQ(folderOfPickedFile("x.txt"), std::nullopt);
-    EXPECT_EQ(folderOfPickedFile(""), std::nullopt);
-}
-
 TEST(WindowRules, MaskedDateEditingKeepsTheMask)
 {
     struct Case
