@@ -88,8 +88,10 @@ void FrmMainBehaviour::switchKind(int index)
     const auto enabled = requestFrameEnabled(index);
     if (!enabled)
         return;
+    // The frame first, then what it holds: one watching the members sees the frame done.
+    toolkit_.setEnabled(at("fae_Main"), *enabled);
     for (std::size_t position = 0; position < frmMainControls.size(); ++position)
-        if (frmMainControls[position].inFrame || frmMainControls[position].name == "fae_Main")
+        if (frmMainControls[position].inFrame)
             toolkit_.setEnabled(position, *enabled);
 }
 

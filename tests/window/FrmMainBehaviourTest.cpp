@@ -81,7 +81,7 @@ TEST(FrmMainBehaviour, LoadsTheDefaultsFromTheDescriptionAndTheInjectedClock)
     FrmMainBehaviour(t, services).load();
     EXPECT_EQ(t.log,
               "cmb_MaxLen.0=6:2048 meb_StartDate.0=2028/02/29 meb_EndDate.0=2029/02/28 opt_Type.0 on chk_AutoReq.0 off "
-              "txt_SrvReq.0 disabled chk_AutoReq.0 disabled fae_Main.0 disabled focus cmb_MaxLen.0 ");
+              "fae_Main.0 disabled txt_SrvReq.0 disabled chk_AutoReq.0 disabled focus cmb_MaxLen.0 ");
 }
 
 // Each event on a control, in turn on one window, and all the window does in answer.
@@ -98,8 +98,8 @@ TEST(FrmMainBehaviour, EachControlDoesItsOwnAction)
     };
     // clang-format off
     const Case cases[] {
-        {"opt_Type", 1, false, {}, true, "txt_SrvReq.0 enabled chk_AutoReq.0 enabled fae_Main.0 enabled "},
-        {"opt_Type", 0, false, {}, true, "txt_SrvReq.0 disabled chk_AutoReq.0 disabled fae_Main.0 disabled "},
+        {"opt_Type", 1, false, {}, true, "fae_Main.0 enabled txt_SrvReq.0 enabled chk_AutoReq.0 enabled "},
+        {"opt_Type", 0, false, {}, true, "fae_Main.0 disabled txt_SrvReq.0 disabled chk_AutoReq.0 disabled "},
         {"txt_SavePath", 0, true, {}, true, ""}, // nothing picked yet: the box keeps what was typed
         {"txt_SavePath", 0, true, "C:\\a\\b\\", true, "txt_SavePath.0=C:\\a\\b "},
         {"txt_SavePath", 0, true, {}, true, "txt_SavePath.0=C:\\a\\b "}, // a cancel writes the last pick again
