@@ -117,6 +117,16 @@ FrmMainControls buildFrmMainControls(QWidget* window)
             placed[position] = placeControl(d, d.inFrame ? placed[framePosition] : window);
     }
 
+    // Screen readers name an input by its label's caption; the name is also
+    // given outright, as an editable combo box would offer its text instead.
+    for (const window::NamedBy& named : window::inputNames) {
+        QWidget* input = placed[window::controlPosition(named.input)];
+        const std::size_t label = window::controlPosition(named.label, named.labelIndex);
+        if (auto* title = qobject_cast<QLabel*>(placed[label]))
+            title->setBuddy(input);
+        input->setAccessibleName(caption(window::frmMainControls[label]));
+    }
+
     auto* kinds = new QButtonGroup(window);
     for (int index = 0; index < 2; ++index)
         kinds->addButton(static_cast<QRadioButton*>(placed[window::controlPosition("opt_Type", index)]), index);

@@ -67,6 +67,23 @@ inline constexpr std::array<ControlDescription, 20> frmMainControls {{
 }};
 // clang-format on
 
+// The label that names each input for a screen reader: its caption is the
+// input's name. The request box is named by its frame's caption.
+struct NamedBy
+{
+    std::string_view input;
+    std::string_view label;
+    int labelIndex;
+};
+inline constexpr std::array<NamedBy, 6> inputNames {{
+    {"cmb_MaxLen", "lab_Title", 0},
+    {"meb_StartDate", "lab_Title", 1},
+    {"meb_EndDate", "lab_Title", 4},
+    {"txt_URL", "lab_Title", 2},
+    {"txt_SavePath", "lab_Title", 3},
+    {"txt_SrvReq", "fae_Main", 0},
+}};
+
 // The place of a control in the tab order; the program stops at a name the
 // window lacks, as that is a fault in the program, not in its input.
 std::size_t controlPosition(std::string_view name, int index = 0);

@@ -132,6 +132,17 @@ private slots:
             QCOMPARE(u.inputs(), QStringList({"2048", dates[0], dates[1], "", "", "", "", "0", "0", "cmb_MaxLen"}));
             QCOMPARE(u.w.pos(), QPoint(1920 + (1280 - 376) / 2, 100 + (1024 - 350) / 2)); // on the screen of main()
         }
+        // What a screen reader calls each input: its label's caption (a combo box on X says its text, and
+        // its label through the relation).
+        Under u;
+        QStringList names;
+        for (const char* name :
+             {"cmb_MaxLen", "meb_StartDate", "meb_EndDate", "txt_URL", "txt_SavePath", "txt_SrvReq"}) {
+            QAccessibleInterface* input = QAccessible::queryAccessibleInterface(u.get(name));
+            const auto labels = input->relations(QAccessible::Label);
+            names << (labels.isEmpty() ? input : labels.first().first)->text(QAccessible::Name);
+        }
+        QCOMPARE(names.join(' '), "憑證強度： 開始日期： 到期日期： 使用網址： 存放位置： 伺服器憑證請求檔");
     }
 
     // Each refused press warns and puts the focus in the box to correct; the tool never starts.
