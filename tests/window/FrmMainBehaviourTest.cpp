@@ -58,8 +58,9 @@ struct Under
     Under()
     {
         w.load();
-        t.log.clear();
+        loaded = std::exchange(t.log, "");
     }
+    std::string loaded;
     FakeToolkit t;
     velmora::testing::FakeTool tool;
     velmora::job::JobServices services {"", tool, [](auto) {}, std::chrono::milliseconds(1)};
@@ -75,11 +76,7 @@ std::size_t at(std::string_view name, int index = 0)
 
 TEST(FrmMainBehaviour, LoadsTheDefaultsFromTheDescriptionAndTheInjectedClock)
 {
-    FakeToolkit t;
-    velmora::testing::FakeTool tool;
-    const velmora::job::JobServices services {"", tool, [](auto) {}, std::chrono::milliseconds(1)};
-    FrmMainBehaviour(t, services).load();
-    EXPECT_EQ(t.log,
+    EXPECT_EQ(Under().loaded,
               "cmb_MaxLen.0=6:2048 meb_StartDate.0=2028/02/29 meb_EndDate.0=2029/02/28 opt_Type.0 on chk_AutoReq.0 off "
               "fae_Main.0 disabled txt_SrvReq.0 disabled chk_AutoReq.0 disabled focus cmb_MaxLen.0 ");
 }
