@@ -2,24 +2,21 @@
 
 #include "app/AppTitle.h"
 #include "app/FolderDialog.h"
-#include "app/FrmMainJobWindow.h"
 #include "app/MaskedDateEdit.h"
 #include "app/MessageBoxes.h"
-#include "app/SavePathText.h"
-#include "window/FrmMainDescription.h"
 
-#include <QButtonGroup>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPushButton>
-#include <QRadioButton>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QUrl>
 
@@ -32,64 +29,62 @@ QString fromUtf8(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The job breaks message lines with CR LF, as Windows message boxes take
+// them; Qt's take LF alone and would show the CR.
+QString messageText(const std::string& text)
+{
+    return fromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
 } // namespace
 
 FrmMain::FrmMain(WindowServices services, QWidget* parent)
     : QWidget(parent)
     , services_(std::move(services))
+    , behaviour_(*this, services_.job)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(appTitle());
     setWindowIcon(QIcon(QStringLiteral(":/velmora.xpm")));
     QFont font(fromUtf8(window::fontFace));
     font.setPointSizeF(window::fontPoints);
-    setFont(font);
+    QWidget::setFont(font);
     setFixedSize(window::clientWidth, window::clientHeight);
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
 
     controls_ = buildFrmMainControls(this);
-    jobWindow_ = std::make_unique<FrmMainJobWindow>(controls_, services_.messageBoxes, this);
+    for (std::size_t position = 0; position < controls_.size(); ++position) {
+        if (auto* button = qobject_cast<QAbstractButton*>(controls_[position]))
+            connect(button, &QAbstractButton::clicked, this, [this, position] { behaviour_.clicked(position); });
+        else
+            controls_[position]->installEventFilter(this);
+    }
 
-    connect(controls_.optTypeGroup, &QButtonGroup::idClicked, this, &FrmMain::switchKind);
-    connect(controls_.cmd_Create, &QPushButton::clicked, this, &FrmMain::generate);
-    connect(controls_.cmd_Sign, &QPushButton::clicked, this, &FrmMain::signingFinished);
-    connect(controls_.cmd_Cancel, &QPushButton::clicked, this, &FrmMain::confirmClose);
-    controls_.txt_SavePath->installEventFilter(this);
-    controls_.lab_Quorvane->installEventFilter(this);
-
-    load();
+    centreOnScreen();
+    behaviour_.load();
 }
 
 FrmMain::~FrmMain() = default;
 
 bool FrmMain::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == controls_.txt_SavePath && event->type() == QEvent::MouseButtonDblClick) {
-        pickSaveFolder();
-        return true; // the picked path is not to be word-selected afterwards
-    }
-    if (watched == controls_.lab_Quorvane && event->type() == QEvent::MouseButtonRelease
-        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
-        openMakerPage();
+    const auto found = std::find(controls_.begin(), controls_.end(), watched);
+    if (found == controls_.end())
+        return QWidget::eventFilter(watched, event);
+    const auto position = static_cast<std::size_t>(found - controls_.begin());
+    if (event->type() == QEvent::MouseButtonDblClick && behaviour_.doubleClicked(position))
+        return true;
+    if (event->type() == QEvent::MouseButtonRelease && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        behaviour_.clicked(position);
     return QWidget::eventFilter(watched, event);
 }
 
 void FrmMain::closeEvent(QCloseEvent* event)
 {
-    if (jobWindow_->isBusy())
-        event->ignore();
-    else
+    if (behaviour_.mayClose())
         QWidget::closeEvent(event);
-}
-
-void FrmMain::load()
-{
-    centreOnScreen();
-    fillKeyLengths();
-    writeDefaultDates();
-    controls_.opt_Type[0]->setChecked(true);
-    switchKind(0);
-    controls_.cmb_MaxLen->setFocus();
+    else
+        event->ignore();
 }
 
 void FrmMain::centreOnScreen()
@@ -100,56 +95,108 @@ void FrmMain::centreOnScreen()
          screenArea.y() + (screenArea.height() - outer.height()) / 2);
 }
 
-void FrmMain::fillKeyLengths()
+std::string FrmMain::text(std::size_t control) const
 {
-    controls_.cmb_MaxLen->clear();
-    for (std::string_view length : window::keyLengths)
-        controls_.cmb_MaxLen->addItem(fromUtf8(length));
-    controls_.cmb_MaxLen->setCurrentIndex(static_cast<int>(window::defaultKeyLengthIndex));
+    QWidget* widget = controls_.at(control);
+    if (auto* date = qobject_cast<MaskedDateEdit*>(widget))
+        return date->maskedText().toStdString();
+    if (auto* combo = qobject_cast<QComboBox*>(widget))
+        return combo->currentText().toStdString();
+    if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
+        return box->toPlainText().toStdString();
+    return widget->property("text").toString().toStdString();
 }
 
-void FrmMain::writeDefaultDates()
+void FrmMain::setText(std::size_t control, const std::string& text)
+{
+    QWidget* widget = controls_.at(control);
+    if (auto* date = qobject_cast<MaskedDateEdit*>(widget))
+        date->setMaskedText(fromUtf8(text));
+    else if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
+        box->setPlainText(fromUtf8(text));
+    else
+        widget->setProperty("text", fromUtf8(text));
+}
+
+void FrmMain::setItems(std::size_t control, const std::vector<std::string_view>& items, std::size_t selected)
+{
+    auto* combo = static_cast<QComboBox*>(controls_.at(control));
+    combo->clear();
+    for (std::string_view item : items)
+        combo->addItem(fromUtf8(item));
+    combo->setCurrentIndex(static_cast<int>(selected));
+}
+
+bool FrmMain::checked(std::size_t control) const
+{
+    if (auto* box = qobject_cast<QCheckBox*>(controls_.at(control)))
+        return box->checkState() == Qt::Checked;
+    return static_cast<QAbstractButton*>(controls_.at(control))->isChecked();
+}
+
+void FrmMain::setChecked(std::size_t control, bool checked)
+{
+    static_cast<QAbstractButton*>(controls_.at(control))->setChecked(checked);
+}
+
+void FrmMain::setEnabled(std::size_t control, bool enabled)
+{
+    controls_.at(control)->setEnabled(enabled);
+}
+
+bool FrmMain::hasFocus(std::size_t control) const
+{
+    return controls_.at(control)->hasFocus();
+}
+
+void FrmMain::setFocus(std::size_t control)
+{
+    controls_.at(control)->setFocus();
+}
+
+void FrmMain::showMessage(window::MessageKind kind, const std::string& text)
+{
+    if (kind == window::MessageKind::Warning)
+        services_.messageBoxes.warning(this, messageText(text));
+    else
+        services_.messageBoxes.information(this, messageText(text));
+}
+
+bool FrmMain::ask(const std::string& text, window::DefaultAnswer forEnter)
+{
+    return services_.messageBoxes.confirm(this, messageText(text), forEnter);
+}
+
+void FrmMain::setBusyPointer(bool busy)
+{
+    // Over every window of the program, the file dialog included.
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
+std::optional<std::string> FrmMain::chooseFolder()
+{
+    if (const auto folder = services_.folderDialog.chooseFolder(this))
+        return QDir::toNativeSeparators(*folder).toStdString();
+    return std::nullopt;
+}
+
+void FrmMain::openWebPage(std::string_view address)
+{
+    QDesktopServices::openUrl(QUrl(fromUtf8(address)));
+}
+
+std::chrono::year_month_day FrmMain::today() const
 {
     const QDate today = services_.today();
-    const auto dates = window::defaultDates(std::chrono::year(today.year()) / today.month() / today.day());
-    controls_.meb_StartDate->setMaskedText(QString::fromStdString(dates.start));
-    controls_.meb_EndDate->setMaskedText(QString::fromStdString(dates.end));
+    return std::chrono::year(today.year()) / today.month() / today.day();
 }
 
-void FrmMain::switchKind(int index)
+void FrmMain::closeWindow()
 {
-    if (const auto enabled = window::requestFrameEnabled(index))
-        controls_.fae_Main->setEnabled(*enabled);
-}
-
-void FrmMain::pickSaveFolder()
-{
-    if (auto chosen = services_.folderDialog.chooseFolder(this))
-        lastPickedFolder_ = std::move(chosen);
-    if (lastPickedFolder_)
-        controls_.txt_SavePath->setText(savePathTextForFolder(*lastPickedFolder_, QDir::separator()));
-}
-
-void FrmMain::openMakerPage()
-{
-    // Nothing to tell the user when no browser takes it.
-    QDesktopServices::openUrl(QUrl(fromUtf8(window::makerPage)));
-}
-
-void FrmMain::confirmClose()
-{
-    if (services_.messageBoxes.confirm(this, fromUtf8(window::closeQuestion), DefaultAnswer::Yes))
-        close();
-}
-
-void FrmMain::generate()
-{
-    job::runGenerateJob(*jobWindow_, services_.job);
-}
-
-void FrmMain::signingFinished()
-{
-    job::runSigningFinishedJob(*jobWindow_, services_.job);
+    close();
 }
 
 } // namespace velmora::app

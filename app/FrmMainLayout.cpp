@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <vector>
 
 namespace velmora::app {
@@ -102,12 +103,6 @@ QWidget* placeControl(const ControlDescription& d, QWidget* parent)
     return control;
 }
 
-template <typename Control>
-Control* as(const std::vector<QWidget*>& placed, std::string_view name, int index = 0)
-{
-    return static_cast<Control*>(placed[window::controlPosition(name, index)]);
-}
-
 } // namespace
 
 FrmMainControls buildFrmMainControls(QWidget* window)
@@ -122,27 +117,19 @@ FrmMainControls buildFrmMainControls(QWidget* window)
             placed[position] = placeControl(d, d.inFrame ? placed[framePosition] : window);
     }
 
-    FrmMainControls c;
-    for (int index = 0; index < 5; ++index)
-        c.lab_Title[index] = as<QLabel>(placed, "lab_Title", index);
-    c.cmb_MaxLen = as<QComboBox>(placed, "cmb_MaxLen");
-    c.meb_StartDate = as<MaskedDateEdit>(placed, "meb_StartDate");
-    c.meb_EndDate = as<MaskedDateEdit>(placed, "meb_EndDate");
-    c.txt_URL = as<QLineEdit>(placed, "txt_URL");
-    c.txt_SavePath = as<QLineEdit>(placed, "txt_SavePath");
-    c.optTypeGroup = new QButtonGroup(window);
-    for (int index = 0; index < 2; ++index) {
-        c.opt_Type[index] = as<QRadioButton>(placed, "opt_Type", index);
-        c.optTypeGroup->addButton(c.opt_Type[index], index);
+    // Screen readers name an input by its label's caption; the name is also
+    // given outright, as an editable combo box would offer its text instead.
+    for (const window::NamedBy& named : window::inputNames) {
+        QWidget* input = placed[window::controlPosition(named.input)];
+        const std::size_t label = window::controlPosition(named.label, named.labelIndex);
+        if (auto* title = qobject_cast<QLabel*>(placed[label]))
+            title->setBuddy(input);
+        input->setAccessibleName(caption(window::frmMainControls[label]));
     }
-    c.fae_Main = as<QGroupBox>(placed, "fae_Main");
-    c.txt_SrvReq = as<QPlainTextEdit>(placed, "txt_SrvReq");
-    c.chk_AutoReq = as<QCheckBox>(placed, "chk_AutoReq");
-    c.cmd_Create = as<QPushButton>(placed, "cmd_Create");
-    c.cmd_Sign = as<QPushButton>(placed, "cmd_Sign");
-    c.cmd_Cancel = as<QPushButton>(placed, "cmd_Cancel");
-    c.lab_Quorvane = as<QLabel>(placed, "lab_Quorvane");
-    c.lab_Status = as<QLabel>(placed, "lab_Status");
+
+    auto* kinds = new QButtonGroup(window);
+    for (int index = 0; index < 2; ++index)
+        kinds->addButton(static_cast<QRadioButton*>(placed[window::controlPosition("opt_Type", index)]), index);
 
     // Qt's focus chain in the description's order; labels and the frame take no focus.
     QWidget* previous = nullptr;
@@ -152,7 +139,9 @@ FrmMainControls buildFrmMainControls(QWidget* window)
                 QWidget::setTabOrder(previous, control);
             previous = control;
         }
-    return c;
+    FrmMainControls controls;
+    std::copy(placed.begin(), placed.end(), controls.begin());
+    return controls;
 }
 
 } // namespace velmora::app

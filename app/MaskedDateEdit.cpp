@@ -3,31 +3,77 @@
 #include "job/MaskedDate.h"
 #include "window/MaskedDateEntry.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QValidator>
+
 namespace velmora::app {
 
-MaskedDateEdit::MaskedDateEdit(QWidget* parent)
-    : QLineEdit(parent)
+namespace {
+
+// Whatever reaches the box past its own keys (the context menu's paste, a
+// drop) must fit the mask whole.
+class DateMaskValidator final : public QValidator
 {
-    // "0": a digit may stand here but need not, so a half-filled date shows.
-    setInputMask(QStringLiteral("0000/00/00;_"));
-    setText(QString());
+public:
+    using QValidator::QValidator;
+    State validate(QString& text, int&) const override
+    {
+        return window::fitsDateMask(text.toStdString()) ? Acceptable : Invalid;
+    }
+};
+
+} // namespace
+
+MaskedDateEdit::MaskedDateEdit(QWidget* parent)
+    : QLineEdit(QString::fromUtf8(job::emptyMaskedDate.data(), static_cast<qsizetype>(job::emptyMaskedDate.size())),
+                parent)
+{
+    setValidator(new DateMaskValidator(this));
 }
 
 QString MaskedDateEdit::maskedText() const
 {
-    return displayText();
+    return text();
 }
 
 bool MaskedDateEdit::setMaskedText(const QString& text)
 {
-    if (!fitsMask(text))
+    if (!window::fitsDateMask(text.toStdString()))
         return false;
     setText(text);
     return true;
 }
 
-// A bare mask leaves the cursor where the focus or the click put it, often
-// past the last place of an empty entry, where typing does nothing.
+void MaskedDateEdit::keyPressEvent(QKeyEvent* event)
+{
+    const std::string now = text().toStdString();
+    const auto from = static_cast<std::size_t>(hasSelectedText() ? selectionStart() : cursorPosition());
+    const auto to = from + static_cast<std::size_t>(selectedText().size());
+    window::MaskedEntry entry;
+    if (event->matches(QKeySequence::Paste))
+        entry = window::pastedInto(now, from, QGuiApplication::clipboard()->text().toStdString());
+    else if (event->matches(QKeySequence::Cut)) {
+        copy();
+        entry = window::erasedFrom(now, from, to, false);
+    } else if (event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete)
+        entry = window::erasedFrom(now, from, to, event->key() == Qt::Key_Backspace);
+    else if (event->text().size() == 1 && event->text()[0].isPrint())
+        entry = window::typedInto(now, from, to, event->text()[0].toLatin1());
+    else if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))
+        return; // the box's own undo knows nothing of the mask
+    else
+        return QLineEdit::keyPressEvent(event); // moving, selecting, copying
+    show(entry.text, entry.caret);
+}
+
+void MaskedDateEdit::show(const std::string& text, std::size_t caret)
+{
+    setText(QString::fromStdString(text));
+    setCursorPosition(static_cast<int>(caret));
+}
+
 void MaskedDateEdit::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
@@ -42,13 +88,10 @@ void MaskedDateEdit::mousePressEvent(QMouseEvent* event)
 
 void MaskedDateEdit::startTypingAtFirstPlaceWhenEmpty()
 {
-    if (displayText().toStdString() == job::emptyMaskedDate)
-        setCursorPosition(0);
-}
-
-bool MaskedDateEdit::fitsMask(const QString& text)
-{
-    return window::fitsDateMask(text.toStdString());
+    const int caret = cursorPosition();
+    const auto entry = static_cast<int>(window::caretOnEntry(text().toStdString(), static_cast<std::size_t>(caret)));
+    if (entry != caret)
+        setCursorPosition(entry);
 }
 
 } // namespace velmora::app

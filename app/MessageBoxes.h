@@ -1,13 +1,14 @@
 #pragma once
 
+#include "window/Toolkit.h"
+
 #include <QString>
 
 class QWidget;
 
 namespace velmora::app {
 
-// The button a question box gives to Enter.
-enum class DefaultAnswer { Yes, No };
+using window::DefaultAnswer;
 
 // Every message box of the window goes through here, so that tests can
 // answer them without a modal dialog blocking the test.

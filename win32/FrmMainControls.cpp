@@ -3,6 +3,7 @@
 #include "platform/WideText_win.h"
 
 #include <commctrl.h>
+#include <vector>
 
 namespace velmora::win32 {
 
@@ -44,6 +45,31 @@ NativeKind nativeKind(const ControlDescription& d)
 // height from the font.
 constexpr int openListHeight = 120;
 
+// The description's order, but for each label that names an input, which
+// comes just before its input: Windows' accessibility names a control by the
+// label created before it.
+std::vector<std::size_t> creationOrder()
+{
+    const auto namesAnInput = [](std::size_t position) -> const window::NamedBy* {
+        const ControlDescription& d = window::frmMainControls[position];
+        for (const window::NamedBy& named : window::inputNames)
+            if (d.kind == ControlKind::Label && named.label == d.name && named.labelIndex == d.index)
+                return &named;
+        return nullptr;
+    };
+    std::vector<std::size_t> order;
+    for (std::size_t position = 0; position < window::frmMainControls.size(); ++position) {
+        if (namesAnInput(position))
+            continue;
+        for (std::size_t label = 0; label < window::frmMainControls.size(); ++label)
+            if (const window::NamedBy* named = namesAnInput(label);
+                named && named->input == window::frmMainControls[position].name)
+                order.push_back(label);
+        order.push_back(position);
+    }
+    return order;
+}
+
 } // namespace
 
 HFONT createWindowFont()
@@ -60,7 +86,7 @@ bool placeControls(FrmMainControls& controls, HINSTANCE instance, HFONT font)
 {
     bool allMade = true;
     const auto& frame = window::frmMainControls[window::controlPosition("fae_Main")].place;
-    for (std::size_t position = 0; position < controls.placed.size(); ++position) {
+    for (const std::size_t position : creationOrder()) {
         const ControlDescription& d = window::frmMainControls[position];
         const NativeKind native = nativeKind(d);
         // The second option button is the only one in its predecessor's group:

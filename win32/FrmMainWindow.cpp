@@ -4,15 +4,13 @@
 #include "win32/MaskedDateBox.h"
 #include "win32/WindowText.h"
 
+#include <algorithm>
 #include <commctrl.h>
-#include <commdlg.h>
-#include <shellapi.h>
 
 namespace velmora::win32 {
 
 namespace {
 
-using window::ControlDescription;
 using window::ControlKind;
 
 constexpr wchar_t windowClass[] = L"VelmoraFrmMain";
@@ -23,14 +21,15 @@ bool isBlue(const FrmMainControls& controls, HWND control)
     for (std::size_t position = 0; position < controls.placed.size(); ++position)
         if (controls.placed[position] == control)
             return window::frmMainControls[position].blueText;
-    // The combo box's edit field is a child of the combo box.
-    return GetParent(control) == controls("cmb_MaxLen");
+    // A combo box's edit field is a child of the combo box.
+    const HWND parent = GetParent(control);
+    return parent && parent != controls.frmMain && isBlue(controls, parent);
 }
 
 } // namespace
 
 FrmMainWindow::FrmMainWindow(HINSTANCE instance, const job::JobServices& services)
-    : services_(services)
+    : behaviour_(*this, services)
 {
     WNDCLASSEXW windowClassInfo {};
     windowClassInfo.cbSize = sizeof windowClassInfo;
@@ -49,8 +48,10 @@ FrmMainWindow::FrmMainWindow(HINSTANCE instance, const job::JobServices& service
                                         CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
                                         outer.bottom - outer.top, nullptr, nullptr, instance, this);
     made_ = controls_.frmMain && createControls(instance);
-    if (made_)
-        load();
+    if (made_) {
+        centreOnScreen();
+        behaviour_.load();
+    }
 }
 
 FrmMainWindow::~FrmMainWindow()
@@ -64,7 +65,8 @@ void FrmMainWindow::show(int showCommand)
 {
     ShowWindow(controls_.frmMain, showCommand);
     UpdateWindow(controls_.frmMain);
-    SetFocus(controls_("cmb_MaxLen"));
+    if (focusWhenShown_)
+        SetFocus(focusWhenShown_);
 }
 
 LRESULT CALLBACK FrmMainWindow::windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -91,7 +93,7 @@ LRESULT FrmMainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     case WM_CLOSE:
         // Refused while a job runs: it still needs the window and its files.
-        if (!jobWindow_.isBusy())
+        if (behaviour_.mayClose())
             DestroyWindow(controls_.frmMain);
         return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
@@ -105,17 +107,8 @@ void FrmMainWindow::command(int position, int notification)
     // control's, and do nothing: the window has no default or cancel button.
     if (position < 0 || position >= static_cast<int>(controls_.placed.size()))
         return;
-    const ControlDescription& d = window::frmMainControls[static_cast<std::size_t>(position)];
-    if (d.kind == ControlKind::OptionButton && notification == BN_CLICKED)
-        switchKind(d.index);
-    else if (d.name == "cmd_Create" && notification == BN_CLICKED)
-        job::runGenerateJob(jobWindow_, services_);
-    else if (d.name == "cmd_Sign" && notification == BN_CLICKED)
-        job::runSigningFinishedJob(jobWindow_, services_);
-    else if (d.name == "cmd_Cancel" && notification == BN_CLICKED)
-        confirmClose();
-    else if (d.helpPointer && notification == STN_CLICKED)
-        openMakerPage();
+    if (notification == BN_CLICKED || notification == STN_CLICKED)
+        behaviour_.clicked(static_cast<std::size_t>(position));
 }
 
 LRESULT FrmMainWindow::colour(HDC dc, HWND control, UINT message)
@@ -134,9 +127,10 @@ LRESULT FrmMainWindow::colour(HDC dc, HWND control, UINT message)
 bool FrmMainWindow::setCursor(HWND under)
 {
     // Over every control while a job runs; the maker's label asks a question.
-    if (jobWindow_.isBusy())
+    const auto placed = std::find(controls_.placed.begin(), controls_.placed.end(), under);
+    if (busyPointer_)
         SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    else if (under == controls_("lab_Quorvane"))
+    else if (placed != controls_.placed.end() && window::frmMainControls[placed - controls_.placed.begin()].helpPointer)
         SetCursor(LoadCursorW(nullptr, IDC_HELP));
     else
         return false;
@@ -150,29 +144,20 @@ bool FrmMainWindow::createControls(HINSTANCE instance)
         return false;
     for (const char* name : {"meb_StartDate", "meb_EndDate"})
         makeMaskedDateBox(controls_(name));
-    SetWindowSubclass(controls_("txt_SavePath"), savePathProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    for (std::size_t position = 0; position < controls_.placed.size(); ++position)
+        if (window::frmMainControls[position].kind == ControlKind::TextBox)
+            SetWindowSubclass(controls_.placed[position], doubleClickProc, position, reinterpret_cast<DWORD_PTR>(this));
     return true;
 }
 
-LRESULT CALLBACK FrmMainWindow::savePathProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                             DWORD_PTR self)
+LRESULT CALLBACK FrmMainWindow::doubleClickProc(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
+                                                UINT_PTR position, DWORD_PTR self)
 {
-    if (message == WM_LBUTTONDBLCLK) {
-        reinterpret_cast<FrmMainWindow*>(self)->pickSaveFolder();
-        return 0; // the picked path is not to be word-selected afterwards
-    }
+    if (message == WM_LBUTTONDBLCLK && reinterpret_cast<FrmMainWindow*>(self)->behaviour_.doubleClicked(position))
+        return 0;
     if (message == WM_NCDESTROY)
-        RemoveWindowSubclass(edit, savePathProc, id);
+        RemoveWindowSubclass(edit, doubleClickProc, position);
     return DefSubclassProc(edit, message, wParam, lParam);
-}
-
-void FrmMainWindow::load()
-{
-    centreOnScreen();
-    fillKeyLengths();
-    writeDefaultDates();
-    SendMessageW(controls_("opt_Type", 0), BM_SETCHECK, BST_CHECKED, 0);
-    switchKind(0);
 }
 
 void FrmMainWindow::centreOnScreen()
@@ -182,65 +167,6 @@ void FrmMainWindow::centreOnScreen()
     const int left = (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2;
     const int top = (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2;
     SetWindowPos(controls_.frmMain, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void FrmMainWindow::fillKeyLengths()
-{
-    const HWND combo = controls_("cmb_MaxLen");
-    SendMessageW(combo, CB_RESETCONTENT, 0, 0);
-    for (std::string_view length : window::keyLengths)
-        SendMessageW(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(platform::toUtf16(length).c_str()));
-    SendMessageW(combo, CB_SETCURSEL, window::defaultKeyLengthIndex, 0);
-}
-
-void FrmMainWindow::writeDefaultDates()
-{
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    const auto dates = window::defaultDates(std::chrono::year(now.wYear) / now.wMonth / now.wDay);
-    setWindowText(controls_("meb_StartDate"), dates.start);
-    setWindowText(controls_("meb_EndDate"), dates.end);
-}
-
-void FrmMainWindow::switchKind(int index)
-{
-    if (const auto enabled = window::requestFrameEnabled(index))
-        for (const char* name : {"fae_Main", "txt_SrvReq", "chk_AutoReq"})
-            EnableWindow(controls_(name), *enabled);
-}
-
-void FrmMainWindow::pickSaveFolder()
-{
-    // One entry: every file of a folder is listed, and the folder of the one
-    // chosen (or named) is taken.
-    std::wstring filter = platform::toUtf16(window::folderFilterDescription);
-    filter += L'\0';
-    filter += platform::toUtf16(window::folderFilterPattern);
-    filter += L'\0';
-    std::wstring chosen(MAX_PATH * 4, L'\0');
-    OPENFILENAMEW dialog {};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = controls_.frmMain;
-    dialog.lpstrFilter = filter.c_str();
-    dialog.lpstrFile = chosen.data();
-    dialog.nMaxFile = static_cast<DWORD>(chosen.size());
-    dialog.Flags = OFN_EXPLORER;
-    if (GetOpenFileNameW(&dialog))
-        lastPickedFile_ = chosen.c_str();
-    if (const auto folder = window::folderOfPickedFile(platform::fromUtf16(lastPickedFile_)))
-        setWindowText(controls_("txt_SavePath"), *folder);
-}
-
-void FrmMainWindow::openMakerPage()
-{
-    // Nothing to tell the user when no browser takes it.
-    ShellExecuteW(controls_.frmMain, L"open", platform::toUtf16(window::makerPage).c_str(), L"", L"", SW_SHOW);
-}
-
-void FrmMainWindow::confirmClose()
-{
-    if (showMessageBox(controls_.frmMain, window::closeQuestion, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1) == IDYES)
-        DestroyWindow(controls_.frmMain);
 }
 
 } // namespace velmora::win32

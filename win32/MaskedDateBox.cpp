@@ -73,9 +73,8 @@ LRESULT CALLBACK maskedDateProc(HWND edit, UINT message, WPARAM wParam, LPARAM l
         return 0;
     case WM_CLEAR: erase(edit, false); return 0;
     case WM_PASTE: {
-        const std::string pasted = clipboardText(edit);
-        if (window::fitsDateMask(pasted))
-            show(edit, {pasted, pasted.size()});
+        const auto [from, to] = selection(edit);
+        show(edit, window::pastedInto(windowText(edit), from, clipboardText(edit)));
         return 0;
     }
     case WM_UNDO:
@@ -86,6 +85,14 @@ LRESULT CALLBACK maskedDateProc(HWND edit, UINT message, WPARAM wParam, LPARAM l
         if (!window::fitsDateMask(platform::fromUtf16(wide ? wide : L"")))
             return FALSE;
         break;
+    }
+    case WM_SETFOCUS:
+    case WM_LBUTTONDOWN: {
+        const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+        const auto [from, to] = selection(edit);
+        if (const std::size_t caret = window::caretOnEntry(windowText(edit), to); caret != to)
+            SendMessageW(edit, EM_SETSEL, caret, static_cast<LPARAM>(caret));
+        return result;
     }
     case WM_NCDESTROY: RemoveWindowSubclass(edit, maskedDateProc, id); break;
     }

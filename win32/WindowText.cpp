@@ -1,6 +1,7 @@
 #include "win32/WindowText.h"
 
 #include "platform/WideText_win.h"
+#include "window/FrmMainDescription.h"
 
 namespace velmora::win32 {
 
@@ -14,6 +15,11 @@ std::string windowText(HWND window)
 void setWindowText(HWND window, std::string_view text)
 {
     SetWindowTextW(window, platform::toUtf16(text).c_str());
+}
+
+int showMessageBox(HWND owner, std::string_view text, UINT style)
+{
+    return MessageBoxW(owner, platform::toUtf16(text).c_str(), platform::toUtf16(window::windowTitle).c_str(), style);
 }
 
 } // namespace velmora::win32

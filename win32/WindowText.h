@@ -10,4 +10,7 @@ namespace velmora::win32 {
 std::string windowText(HWND window);
 void setWindowText(HWND window, std::string_view text);
 
+// A modal message box over the window, titled as the window is.
+int showMessageBox(HWND owner, std::string_view text, UINT style);
+
 } // namespace velmora::win32

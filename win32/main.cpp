@@ -5,6 +5,7 @@
 #include "platform/WorkingFolder.h"
 #include "win32/FrmMainWindow.h"
 #include "win32/MessagePump.h"
+#include "win32/WindowText.h"
 
 #include <commctrl.h>
 #include <filesystem>

@@ -1,6 +1,7 @@
 #include "window/FrmMainDescription.h"
 
-#include <cstdio>
+#include "window/MaskedDateEntry.h"
+
 #include <cstdlib>
 
 namespace velmora::window {
@@ -13,25 +14,13 @@ std::size_t controlPosition(std::string_view name, int index)
     std::abort();
 }
 
-namespace {
-
-std::string masked(std::chrono::year_month_day date)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d/%02u/%02u", static_cast<int>(date.year()),
-                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
-    return text;
-}
-
-} // namespace
-
 DefaultDates defaultDates(std::chrono::year_month_day today)
 {
     using namespace std::chrono;
     year_month_day later = today + years(1);
     if (!later.ok())
         later = later.year() / later.month() / last;
-    return {masked(today), masked(later)};
+    return {maskedDate(today), maskedDate(later)};
 }
 
 std::optional<bool> requestFrameEnabled(int kindIndex)
@@ -43,12 +32,11 @@ std::optional<bool> requestFrameEnabled(int kindIndex)
     return std::nullopt;
 }
 
-std::optional<std::string> folderOfPickedFile(std::string_view file)
+std::string savePathTextForFolder(std::string folder)
 {
-    const auto backslash = file.rfind('\\');
-    if (backslash == std::string_view::npos)
-        return std::nullopt;
-    return std::string(file.substr(0, backslash));
+    while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\'))
+        folder.pop_back();
+    return folder;
 }
 
 } // namespace velmora::window

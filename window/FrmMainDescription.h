@@ -67,6 +67,23 @@ inline constexpr std::array<ControlDescription, 20> frmMainControls {{
 }};
 // clang-format on
 
+// The label that names each input for a screen reader: its caption is the
+// input's name. The request box is named by its frame's caption.
+struct NamedBy
+{
+    std::string_view input;
+    std::string_view label;
+    int labelIndex;
+};
+inline constexpr std::array<NamedBy, 6> inputNames {{
+    {"cmb_MaxLen", "lab_Title", 0},
+    {"meb_StartDate", "lab_Title", 1},
+    {"meb_EndDate", "lab_Title", 4},
+    {"txt_URL", "lab_Title", 2},
+    {"txt_SavePath", "lab_Title", 3},
+    {"txt_SrvReq", "fae_Main", 0},
+}};
+
 // The place of a control in the tab order; the program stops at a name the
 // window lacks, as that is a fault in the program, not in its input.
 std::size_t controlPosition(std::string_view name, int index = 0);
@@ -100,9 +117,19 @@ DefaultDates defaultDates(std::chrono::year_month_day today);
 // that index; nothing changes for an index the group does not have.
 std::optional<bool> requestFrameEnabled(int kindIndex);
 
-// The folder picker writes the folder of the file chosen in it, without the
-// trailing backslash: "D:" for D:\x.txt. A name without one changes nothing.
-std::optional<std::string> folderOfPickedFile(std::string_view file);
+// What the window holds when it is first shown.
+inline constexpr int defaultKindIndex = 0;
+inline constexpr bool defaultAutoRequest = false;
+inline constexpr std::string_view firstFocus = "cmb_MaxLen";
+
+// While a job runs these are disabled; a focus they held goes to the next
+// control in the tab order that takes it, round past the end.
+inline constexpr std::array<std::string_view, 3> disabledWhileBusy {"cmd_Create", "cmd_Sign", "cmd_Cancel"};
+inline constexpr std::string_view focusWhileBusy = "cmb_MaxLen";
+
+// What the folder picker writes into the save location: the folder without a
+// trailing separator, so a drive root gives "D:" and the POSIX root stays "/".
+std::string savePathTextForFolder(std::string folder);
 inline constexpr std::string_view folderFilterDescription = "目錄(*.dir)";
 inline constexpr std::string_view folderFilterPattern = "*.*";
 

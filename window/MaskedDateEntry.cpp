@@ -1,16 +1,19 @@
 #include "window/MaskedDateEntry.h"
 
+#include "job/MaskedDate.h"
+
 #include <algorithm>
+#include <cstdio>
 
 namespace velmora::window {
 
 namespace {
 
-constexpr std::size_t maskLength = 10;
+constexpr std::size_t maskLength = job::emptyMaskedDate.size();
 
 bool isSeparatorPlace(std::size_t place)
 {
-    return place == 4 || place == 7;
+    return place < maskLength && job::emptyMaskedDate[place] == '/';
 }
 
 bool isDigit(char c)
@@ -41,6 +44,14 @@ bool fitsDateMask(std::string_view text)
     return true;
 }
 
+std::string maskedDate(std::chrono::year_month_day date)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d/%02u/%02u", static_cast<int>(date.year()),
+                  static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+    return text;
+}
+
 MaskedEntry typedInto(std::string_view text, std::size_t from, std::size_t to, char typed)
 {
     if (!isDigit(typed))
@@ -66,6 +77,18 @@ MaskedEntry erasedFrom(std::string_view text, std::size_t from, std::size_t to, 
     if (isSeparatorPlace(place))
         --place;
     return {emptiedPlaces(text, place, place + 1), place};
+}
+
+MaskedEntry pastedInto(std::string_view text, std::size_t caret, std::string_view pasted)
+{
+    if (fitsDateMask(pasted))
+        return {std::string(pasted), pasted.size()};
+    return {std::string(text), caret};
+}
+
+std::size_t caretOnEntry(std::string_view text, std::size_t caret)
+{
+    return text == job::emptyMaskedDate ? 0 : caret;
 }
 
 } // namespace velmora::window

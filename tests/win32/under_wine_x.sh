@@ -3,7 +3,8 @@
 # prefix, as on a Traditional Chinese system. The display keeps its screen in
 # the file VELMORA_SCREEN_FILE names; when VELMORA_REFERENCE_PICTURE names a
 # picture, the screen the program copied to frmMain-wine.xwd is compared
-# with it where the window stands, centred.
+# with it where the window stands, centred; with VELMORA_REWRITE_PICTURES=1
+# it is written over that picture instead, at the picture's size.
 # Usage: under_wine_x.sh <prefix> <program.exe> [arguments...]
 set -euo pipefail
 if [ "${1:-}" != --on-display ]; then
@@ -36,6 +37,11 @@ if [ -n "$reference" ]; then
     read -r width height < <(identify -format '%w %h\n' "$reference")
     convert frmMain-wine.xwd -crop "${width}x$height+$(((1024 - width) / 2))+$(((768 - height) / 2))" +repage \
         frmMain-wine.png
+    if [ "${VELMORA_REWRITE_PICTURES:-}" = 1 ]; then
+        cp frmMain-wine.png "$reference"
+        echo "window picture: written to $reference"
+        exit 0
+    fi
     # A few pixels may differ: the caret blinks.
     differing=$(compare -metric AE -fuzz 10% "$reference" frmMain-wine.png frmMain-wine-difference.png 2>&1) || true
     echo "window picture: $differing pixels differ from ${reference##*/}"

@@ -5,22 +5,13 @@
 
 using namespace velmora::window;
 
-// The default dates and the kind switch are the Qt window's tests'.
-TEST(WindowRules, FolderPickerTakesTheFolderOfThePickedFile)
-{
-    EXPECT_EQ(folderOfPickedFile("C:\\certs\\site\\a.dir"), "C:\\certs\\site");
-    EXPECT_EQ(folderOfPickedFile("D:\\x.txt"), "D:");
-    EXPECT_EQ(folderOfPickedFile("x.txt"), std::nullopt);
-    EXPECT_EQ(folderOfPickedFile(""), std::nullopt);
-}
-
 TEST(WindowRules, MaskedDateEditingKeepsTheMask)
 {
     struct Case
     {
         const char* text;
         std::size_t from, to;
-        char typed; // '\b' Backspace, 0x7f Delete
+        char typed; // '\b' Backspace, 0x7f Delete, 'v' a paste of the text in `after`, or of "2026/1" for none
         const char* after;
         std::size_t caret;
     };
@@ -37,17 +28,24 @@ TEST(WindowRules, MaskedDateEditingKeepsTheMask)
         {"2026/12/05", 3, 6, '\b', "202_/_2/05", 3},
         {"2026/12/05", 7, 7, 0x7f, "2026/12/_5", 7},  // Delete at the "/" empties the place after it
         {"2026/12/05", 1, 1, 0x7f, "2_26/12/05", 1},
+        {"____/__/__", 0, 0, 'v', "2027/01/31", 10}, // a whole date
+        {"2026/12/05", 3, 3, 'v', "2026/12/05", 3},  // a part of one changes nothing
     };
     // clang-format on
     for (const Case& c : cases) {
+        const std::string pasted = c.caret == 10 ? c.after : "2026/1";
         const MaskedEntry entry = c.typed == '\b' ? erasedFrom(c.text, c.from, c.to, true)
             : c.typed == 0x7f                     ? erasedFrom(c.text, c.from, c.to, false)
+            : c.typed == 'v'                      ? pastedInto(c.text, c.from, pasted)
                                                   : typedInto(c.text, c.from, c.to, c.typed);
         EXPECT_EQ(entry.text, c.after) << c.text << " " << c.from << " " << c.typed;
         EXPECT_EQ(entry.caret, c.caret) << c.text << " " << c.from << " " << c.typed;
     }
     for (const char* fits : {"____/__/__", "2026/1_/__", "2026/12/05"})
         EXPECT_TRUE(fitsDateMask(fits)) << fits;
+    // The box takes the focus at its first place only when empty; a date's text fills every place.
+    EXPECT_EQ(caretOnEntry("____/__/__", 7) * 100 + caretOnEntry("2026/1_/__", 7), 7U);
+    EXPECT_EQ(maskedDate(std::chrono::year(987) / 3 / 4), "0987/03/04");
     for (const char* refused : {"", "2026-12-05", "2026/12/5", "2026/12/055", "202a/12/05", "____/__/_/"})
         EXPECT_FALSE(fitsDateMask(refused)) << refused;
 }

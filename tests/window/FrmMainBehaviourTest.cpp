@@ -1,0 +1,166 @@
+#include "window/FrmMainBehaviour.h"
+
+#include "FakeCommand.h"
+#include "window/FrmMainDescription.h"
+
+#include <gtest/gtest.h>
+#include <map>
+
+using namespace velmora::window;
+
+namespace {
+
+// A toolkit of plain values that writes every visible change, message and
+// request into one log, as "name.index what".
+struct FakeToolkit final : Toolkit
+{
+    static std::string id(std::size_t c)
+    {
+        return std::string(frmMainControls.at(c).name) + "." + std::to_string(frmMainControls[c].index);
+    }
+    std::string text(std::size_t c) const override { return texts.contains(c) ? texts.at(c) : ""; }
+    void setText(std::size_t c, const std::string& t) override { texts[c] = t, log += id(c) + "=" + t + " "; }
+    void setItems(std::size_t c, const std::vector<std::string_view>& items, std::size_t selected) override
+    {
+        setText(c, std::to_string(items.size()) + ":" + std::string(items.at(selected)));
+    }
+    bool checked(std::size_t c) const override { return ticks.contains(c) && ticks.at(c); }
+    void setChecked(std::size_t c, bool on) override { ticks[c] = on, log += id(c) + (on ? " on " : " off "); }
+    void setEnabled(std::size_t c, bool on) override { log += id(c) + (on ? " enabled " : " disabled "); }
+    bool hasFocus(std::size_t c) const override { return focus == c; }
+    void setFocus(std::size_t c) override { focus = c, log += "focus " + id(c) + " "; }
+    void showMessage(MessageKind kind, const std::string& t) override
+    {
+        log += (kind == MessageKind::Warning ? "warn " : "inform ") + t + " ";
+    }
+    bool ask(const std::string& t, DefaultAnswer forEnter) override
+    {
+        log += "ask " + t + (forEnter == DefaultAnswer::Yes ? " [Yes] " : " [No] ");
+        return answer;
+    }
+    void setBusyPointer(bool busy) override { log += busy ? "hourglass " : "arrow "; }
+    std::optional<std::string> chooseFolder() override { return folder; }
+    void openWebPage(std::string_view address) override { log += "open " + std::string(address) + " "; }
+    std::chrono::year_month_day today() const override { return day; }
+    void closeWindow() override { log += "closed "; }
+
+    std::map<std::size_t, std::string> texts;
+    std::map<std::size_t, bool> ticks;
+    std::size_t focus = 99;
+    std::string log;
+    bool answer = true;
+    std::optional<std::string> folder;
+    std::chrono::year_month_day day = std::chrono::year(2028) / 2 / 29;
+};
+
+struct Under
+{
+    Under()
+    {
+        w.load();
+        loaded = std::exchange(t.log, "");
+    }
+    std::string loaded;
+    FakeToolkit t;
+    velmora::testing::FakeTool tool;
+    velmora::job::JobServices services {"", tool, [](auto) {}, std::chrono::milliseconds(1)};
+    FrmMainBehaviour w {t, services};
+};
+
+std::size_t at(std::string_view name, int index = 0)
+{
+    return controlPosition(name, index);
+}
+
+} // namespace
+
+TEST(FrmMainBehaviour, LoadsTheDefaultsFromTheDescriptionAndTheInjectedClock)
+{
+    EXPECT_EQ(Under().loaded,
+              "cmb_MaxLen.0=6:2048 meb_StartDate.0=2028/02/29 meb_EndDate.0=2029/02/28 opt_Type.0 on chk_AutoReq.0 off "
+              "fae_Main.0 disabled txt_SrvReq.0 disabled chk_AutoReq.0 disabled focus cmb_MaxLen.0 ");
+}
+
+// Each event on a control, in turn on one window, and all the window does in answer.
+TEST(FrmMainBehaviour, EachControlDoesItsOwnAction)
+{
+    struct Case
+    {
+        const char* control;
+        int index;
+        bool doubleClick;
+        std::optional<std::string> folder; // what the picker answers
+        bool answer;
+        const char* log;
+    };
+    // clang-format off
+    const Case cases[] {
+        {"opt_Type", 1, false, {}, true, "fae_Main.0 enabled txt_SrvReq.0 enabled chk_AutoReq.0 enabled "},
+        {"opt_Type", 0, false, {}, true, "fae_Main.0 disabled txt_SrvReq.0 disabled chk_AutoReq.0 disabled "},
+        {"txt_SavePath", 0, true, {}, true, ""}, // nothing picked yet: the box keeps what was typed
+        {"txt_SavePath", 0, true, "C:\\a\\b\\", true, "txt_SavePath.0=C:\\a\\b "},
+        {"txt_SavePath", 0, true, {}, true, "txt_SavePath.0=C:\\a\\b "}, // a cancel writes the last pick again
+        {"txt_SavePath", 0, true, "D:\\", true, "txt_SavePath.0=D: "},
+        {"txt_SavePath", 0, true, "/", true, "txt_SavePath.0=/ "},
+        {"txt_SavePath", 0, true, "/home/u/certs//", true, "txt_SavePath.0=/home/u/certs "},
+        {"txt_SavePath", 0, false, "/srv", true, ""}, // one click picks nothing
+        {"lab_Quorvane", 0, false, {}, true, "open https://www.quorvane.example/ "},
+        {"lab_Quorvane", 0, true, {}, true, ""},
+        {"cmd_Cancel", 0, false, {}, false, "ask 您確定要關閉嗎? [Yes] "},
+        {"cmd_Cancel", 0, false, {}, true, "ask 您確定要關閉嗎? [Yes] closed "},
+        {"cmd_Create", 0, true, {}, true, ""},
+        // Each press runs its own job on this window: both stop at once, as no working folder is named.
+        {"cmd_Create", 0, false, {}, true, "lab_Status.0= warn 無法使用工作資料夾 ! "},
+        {"cmd_Sign", 0, false, {}, true, "warn 無法使用工作資料夾 ! "},
+        {"lab_Status", 0, false, {}, true, ""},
+    };
+    // clang-format on
+    Under u;
+    for (const Case& c : cases) {
+        u.t.folder = c.folder;
+        u.t.answer = c.answer;
+        u.t.log.clear();
+        c.doubleClick ? u.w.doubleClicked(at(c.control, c.index)) : u.w.clicked(at(c.control, c.index));
+        EXPECT_EQ(u.t.log, c.log) << c.control << c.index << " " << c.folder.value_or("-");
+    }
+}
+
+// The job reads and writes the controls the description names, and the busy rule holds while it runs.
+TEST(FrmMainBehaviour, TheJobSeesTheWindowThroughItsControls)
+{
+    Under u;
+    for (const char* name : {"cmb_MaxLen", "meb_StartDate", "meb_EndDate", "txt_URL", "txt_SavePath", "txt_SrvReq"})
+        u.t.texts[at(name)] = name;
+    u.t.ticks[at("opt_Type", 0)] = false, u.t.ticks[at("opt_Type", 1)] = true, u.t.ticks[at("chk_AutoReq")] = true;
+    using velmora::job::InputControl;
+    EXPECT_EQ(u.w.maxLenText() + u.w.startDateText() + u.w.endDateText() + u.w.urlText() + u.w.savePathText()
+                  + u.w.serverRequestText(),
+              "cmb_MaxLenmeb_StartDatemeb_EndDatetxt_URLtxt_SavePathtxt_SrvReq");
+    EXPECT_EQ(std::vector<bool>({u.w.clientOnlySelected(), u.w.clientAndServerSelected(), u.w.autoRequestChecked()}),
+              std::vector<bool>({false, true, true}));
+    u.w.setUrlText("u"), u.w.setSavePathText("s"), u.w.setStatusText("1/7");
+    for (InputControl c : {InputControl::MaxLen, InputControl::StartDate, InputControl::EndDate, InputControl::Url,
+                           InputControl::SavePath, InputControl::SrvReq})
+        u.w.setFocusTo(c);
+    u.w.showWarning("w"), u.w.showInformation("i");
+    u.t.answer = false;
+    EXPECT_FALSE(u.w.askYesNo("q?"));
+    EXPECT_EQ(u.t.log,
+              "txt_URL.0=u txt_SavePath.0=s lab_Status.0=1/7 focus cmb_MaxLen.0 focus meb_StartDate.0 focus "
+              "meb_EndDate.0 focus txt_URL.0 focus txt_SavePath.0 focus txt_SrvReq.0 warn w inform i ask q? [No] ");
+
+    // A focus on a button that goes grey moves on; anywhere else it stays, and a second call changes nothing.
+    for (const char* focused : {"cmd_Sign", "txt_URL"}) {
+        u.t.focus = at(focused), u.t.log.clear();
+        u.w.setBusy(true), u.w.setBusy(true);
+        EXPECT_FALSE(u.w.mayClose());
+        u.w.clicked(at("cmd_Cancel"));
+        u.w.setBusy(false), u.w.setBusy(false);
+        EXPECT_TRUE(u.w.mayClose());
+        EXPECT_EQ(u.t.log,
+                  std::string("cmd_Create.0 disabled cmd_Sign.0 disabled cmd_Cancel.0 disabled ")
+                      + (focused == std::string("cmd_Sign") ? "focus cmb_MaxLen.0 " : "")
+                      + "hourglass cmd_Create.0 enabled cmd_Sign.0 enabled cmd_Cancel.0 enabled arrow ")
+            << focused;
+    }
+}
