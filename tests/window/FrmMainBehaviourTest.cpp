@@ -1,6 +1,6 @@
 #include "window/FrmMainBehaviour.h"
 
-#include "FakeCommand.h"
+#include "FakeTool.h"
 #include "window/FrmMainDescription.h"
 
 #include <gtest/gtest.h>
