@@ -19,9 +19,10 @@ export WINEPREFIX=$prefix WINEDEBUG=-all
 # The locale the prefix holds of its own: Wine then runs with code page 950.
 chinese=(env LOCPATH="$prefix/unix-locale" LANG=zh_TW.UTF-8 LC_ALL=zh_TW.UTF-8)
 
-# One server for the whole run: one that is shutting down stalls the next start.
+# One server for the whole run: one that is shutting down stalls the next start,
+# so the next test waits until it is gone.
 wineserver -p
-trap 'wineserver -k || true; rm -rf "$VELMORA_SCREEN_FOLDER"' EXIT
+trap 'wineserver -k || true; wineserver -w || true; rm -rf "$VELMORA_SCREEN_FOLDER"' EXIT
 # No window manager runs: without this, every close waits for one.
 "${chinese[@]}" wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
 # Wine's faces have no Chinese glyphs: they borrow them from WenQuanYi. Wine
