@@ -300,8 +300,10 @@ TEST(CertificateJob, ClientAndServerRunTakesTheWindowsValuesWhenEachIsUsedThenEx
     j.services.codePage = {"BIG5", 950};
     std::string shownWhileExporting;
     j.onDispatch = [&] { shownWhileExporting = j.window.status; };
+    j.stepsAtPause.clear(), j.pausing = false;
     j.signingFinished();
     EXPECT_EQ(shownWhileExporting, "輸出憑證到 " + out + " 中, 請稍後 ...");
+    EXPECT_EQ(j.stepsAtPause.size(), 1u) << "the pause before the export";
     EXPECT_EQ(j.window.warnings,
               Names {"SSL 憑證產生完成!\r\n下列 CA 資料庫檔案無法還原, 簽章前的備份 (.old) 仍在 " + j.app.string()
                      + ":\r\nca.db.index.attr"});
