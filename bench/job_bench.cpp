@@ -43,17 +43,20 @@ struct Window final : job::JobWindow
     std::string save;
     bool server = false;
     int messages = 0;
-    std::string maxLenText() const override { return "2048"; }
-    std::string startDateText() const override { return "2026/12/06"; }
-    std::string endDateText() const override { return "2027/12/06"; }
-    std::string urlText() const override { return "https://www.example.test"; }
-    void setUrlText(const std::string&) override { }
-    std::string savePathText() const override { return save; }
-    void setSavePathText(const std::string&) override { }
+    std::string text(job::InputControl input) const override
+    {
+        using enum job::InputControl;
+        return input == MaxLen   ? "2048"
+            : input == StartDate ? "2026/12/06"
+            : input == EndDate   ? "2027/12/06"
+            : input == Url       ? "https://www.example.test"
+            : input == SavePath  ? save
+                                 : "";
+    }
+    void setText(job::InputControl, const std::string&) override { }
     bool clientAndServerSelected() const override { return server; }
     bool clientOnlySelected() const override { return !server; }
     bool autoRequestChecked() const override { return true; }
-    std::string serverRequestText() const override { return {}; }
     void setStatusText(const std::string&) override { }
     void setFocusTo(job::InputControl) override { }
     void showWarning(const std::string& text) override { std::fprintf(stderr, "warning: %s\n", text.c_str()); }

@@ -57,8 +57,8 @@ std::string folderNameMessage(const FolderNameFault& fault)
 std::optional<CheckedTarget> checkTarget(JobWindow& window, const SystemForm& form)
 {
     const char separator = form.separator;
-    const std::string url = trimSpaces(window.urlText());
-    window.setUrlText(url);
+    const std::string url = trimSpaces(window.text(InputControl::Url));
+    window.setText(InputControl::Url, url);
     if (url.empty())
         return reject(window, messages::urlMissing, InputControl::Url);
     const std::string siteName = siteNameFromAddress(url);
@@ -68,12 +68,12 @@ std::optional<CheckedTarget> checkTarget(JobWindow& window, const SystemForm& fo
         if (const auto fault = windowsFolderNameFault(siteName))
             return reject(window, folderNameMessage(*fault), InputControl::Url);
 
-    std::string saveLocation = trimSpaces(window.savePathText());
-    window.setSavePathText(saveLocation);
+    std::string saveLocation = trimSpaces(window.text(InputControl::SavePath));
+    window.setText(InputControl::SavePath, saveLocation);
     if (saveLocation.empty())
         return reject(window, messages::savePathMissing, InputControl::SavePath);
     saveLocation = withoutTrailingSeparator(saveLocation, separator);
-    window.setSavePathText(saveLocation);
+    window.setText(InputControl::SavePath, saveLocation);
 
     const std::string outputFolder = outputFolderPath(saveLocation, separator, siteName);
     const OutputFolderState state = ensureOutputFolder(outputFolder);
@@ -93,18 +93,18 @@ void takeBackOutputFolder(const CheckedTarget& target)
 
 std::optional<CheckedTarget> runGenerateChecks(JobWindow& window, const SystemForm& form)
 {
-    if (const auto problem = dateProblem(window.startDateText(), window.endDateText()))
+    if (const auto problem = dateProblem(window.text(InputControl::StartDate), window.text(InputControl::EndDate)))
         return reject(window, problem->message, problem->focus);
-    if (!isAcceptableKeyLength(window.maxLenText()))
+    if (!isAcceptableKeyLength(window.text(InputControl::MaxLen)))
         return reject(window, messages::keyLengthInvalid, InputControl::MaxLen);
     auto target = checkTarget(window, form);
     if (!target)
         return std::nullopt;
-    if (window.clientAndServerSelected() && window.serverRequestText().empty() && !window.autoRequestChecked()) {
+    if (window.clientAndServerSelected() && window.text(InputControl::SrvReq).empty() && !window.autoRequestChecked()) {
         takeBackOutputFolder(*target);
         return reject(window, messages::serverRequestMissing, InputControl::SrvReq);
     }
-    target->validity = validityOf(window.startDateText(), window.endDateText());
+    target->validity = validityOf(window.text(InputControl::StartDate), window.text(InputControl::EndDate));
     return target;
 }
 

@@ -4,7 +4,7 @@
 
 namespace velmora::job {
 
-// The window's controls that a job can send the keyboard focus to.
+// The window's inputs that a job reads, writes and sends the keyboard focus to.
 enum class InputControl { MaxLen, StartDate, EndDate, Url, SavePath, SrvReq };
 
 // What the certificate job reads from and writes to the window. Every value is
@@ -17,21 +17,16 @@ class JobWindow
 public:
     virtual ~JobWindow() = default;
 
-    virtual std::string maxLenText() const = 0;
-    // Masked date texts, "yyyy/mm/dd" with "_" in each empty place.
-    virtual std::string startDateText() const = 0;
-    virtual std::string endDateText() const = 0;
-    virtual std::string urlText() const = 0;
-    virtual void setUrlText(const std::string& text) = 0;
-    virtual std::string savePathText() const = 0;
-    virtual void setSavePathText(const std::string& text) = 0;
+    // An input's text; a date is masked, "yyyy/mm/dd" with "_" in each empty
+    // place.
+    virtual std::string text(InputControl input) const = 0;
+    virtual void setText(InputControl input, const std::string& text) = 0;
     // True when the client-and-server kind is selected.
     virtual bool clientAndServerSelected() const = 0;
     // True when the client-only kind is selected; neither may be.
     virtual bool clientOnlySelected() const = 0;
     // True only when the box is checked; grayed counts as off.
     virtual bool autoRequestChecked() const = 0;
-    virtual std::string serverRequestText() const = 0;
 
     virtual void setStatusText(const std::string& text) = 0;
     virtual void setFocusTo(InputControl control) = 0;

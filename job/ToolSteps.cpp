@@ -86,7 +86,7 @@ std::string caCommonName(const SiteHost& host)
 // tool only as a length.
 Outcome makeKey(const Press& press, std::string_view prefix, std::string_view status, std::string_view keyFile)
 {
-    const std::string keyLength = press.window.maxLenText();
+    const std::string keyLength = press.window.text(InputControl::MaxLen);
     if (!isAcceptableKeyLength(keyLength))
         return Stop {std::string(messages::keyLengthInvalid), InputControl::MaxLen};
     const auto file = [&](std::string_view name) { return press.commands.fileArgument(name); };
@@ -127,7 +127,7 @@ Outcome takePastedRequest(const Press& press)
     if (!removeFile(press.workingFolder, toolFiles::serverKey)
         || !removeFile(press.workingFolder, toolFiles::serverRequest))
         return failedToProduce(toolFiles::serverRequest);
-    const std::string request = press.window.serverRequestText();
+    const std::string request = press.window.text(InputControl::SrvReq);
     if (request.empty()) // emptied, or the automatic request turned off, since the checks
         return Stop {std::string(messages::serverRequestMissing), InputControl::SrvReq};
     const std::string path = press.pathOf(toolFiles::serverRequest);

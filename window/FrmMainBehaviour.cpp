@@ -13,17 +13,10 @@ std::size_t at(std::string_view name, int index = 0)
     return controlPosition(name, index);
 }
 
-std::size_t inputControl(job::InputControl control)
+// The job's inputs are named in the order of their place in the description.
+std::size_t inputControl(job::InputControl input)
 {
-    switch (control) {
-    case job::InputControl::MaxLen: return at("cmb_MaxLen");
-    case job::InputControl::StartDate: return at("meb_StartDate");
-    case job::InputControl::EndDate: return at("meb_EndDate");
-    case job::InputControl::Url: return at("txt_URL");
-    case job::InputControl::SavePath: return at("txt_SavePath");
-    case job::InputControl::SrvReq: return at("txt_SrvReq");
-    }
-    return at(firstFocus);
+    return at(inputNames.at(static_cast<std::size_t>(input)).input);
 }
 
 } // namespace
@@ -109,39 +102,14 @@ void FrmMainBehaviour::confirmClose()
         toolkit_.closeWindow();
 }
 
-std::string FrmMainBehaviour::maxLenText() const
+std::string FrmMainBehaviour::text(job::InputControl input) const
 {
-    return toolkit_.text(at("cmb_MaxLen"));
+    return toolkit_.text(inputControl(input));
 }
 
-std::string FrmMainBehaviour::startDateText() const
+void FrmMainBehaviour::setText(job::InputControl input, const std::string& text)
 {
-    return toolkit_.text(at("meb_StartDate"));
-}
-
-std::string FrmMainBehaviour::endDateText() const
-{
-    return toolkit_.text(at("meb_EndDate"));
-}
-
-std::string FrmMainBehaviour::urlText() const
-{
-    return toolkit_.text(at("txt_URL"));
-}
-
-void FrmMainBehaviour::setUrlText(const std::string& text)
-{
-    toolkit_.setText(at("txt_URL"), text);
-}
-
-std::string FrmMainBehaviour::savePathText() const
-{
-    return toolkit_.text(at("txt_SavePath"));
-}
-
-void FrmMainBehaviour::setSavePathText(const std::string& text)
-{
-    toolkit_.setText(at("txt_SavePath"), text);
+    toolkit_.setText(inputControl(input), text);
 }
 
 bool FrmMainBehaviour::clientAndServerSelected() const
@@ -157,11 +125,6 @@ bool FrmMainBehaviour::clientOnlySelected() const
 bool FrmMainBehaviour::autoRequestChecked() const
 {
     return toolkit_.checked(at("chk_AutoReq"));
-}
-
-std::string FrmMainBehaviour::serverRequestText() const
-{
-    return toolkit_.text(at("txt_SrvReq"));
 }
 
 void FrmMainBehaviour::setStatusText(const std::string& text)

@@ -27,17 +27,11 @@ public:
     bool mayClose() const { return !busy_; }
     bool busy() const { return busy_; }
 
-    std::string maxLenText() const override;
-    std::string startDateText() const override;
-    std::string endDateText() const override;
-    std::string urlText() const override;
-    void setUrlText(const std::string& text) override;
-    std::string savePathText() const override;
-    void setSavePathText(const std::string& text) override;
+    std::string text(job::InputControl input) const override;
+    void setText(job::InputControl input, const std::string& text) override;
     bool clientAndServerSelected() const override;
     bool clientOnlySelected() const override;
     bool autoRequestChecked() const override;
-    std::string serverRequestText() const override;
     void setStatusText(const std::string& text) override;
     void setFocusTo(job::InputControl control) override;
     void showWarning(const std::string& text) override;

@@ -67,8 +67,9 @@ inline constexpr std::array<ControlDescription, 20> frmMainControls {{
 }};
 // clang-format on
 
-// The label that names each input for a screen reader: its caption is the
-// input's name. The request box is named by its frame's caption.
+// The inputs the job reads, in the order of job::InputControl, each with the
+// label that names it for a screen reader: its caption is the input's name.
+// The request box is named by its frame's caption.
 struct NamedBy
 {
     std::string_view input;

@@ -36,17 +36,15 @@ struct FakeJobWindow final : velmora::job::JobWindow
     std::vector<velmora::job::InputControl> focused;
     bool busy = false;
 
-    std::string maxLenText() const override { return in.maxLen; }
-    std::string startDateText() const override { return in.startDate; }
-    std::string endDateText() const override { return in.endDate; }
-    std::string urlText() const override { return in.url; }
-    void setUrlText(const std::string& text) override { in.url = text; }
-    std::string savePathText() const override { return in.savePath; }
-    void setSavePathText(const std::string& text) override { in.savePath = text; }
+    // The inputs' texts in the order of InputControl.
+    static constexpr std::string WindowInputs::*texts[] {&WindowInputs::maxLen,   &WindowInputs::startDate,
+                                                         &WindowInputs::endDate,  &WindowInputs::url,
+                                                         &WindowInputs::savePath, &WindowInputs::serverRequest};
+    std::string text(velmora::job::InputControl input) const override { return in.*texts[int(input)]; }
+    void setText(velmora::job::InputControl input, const std::string& text) override { in.*texts[int(input)] = text; }
     bool clientAndServerSelected() const override { return in.clientAndServer; }
     bool clientOnlySelected() const override { return in.clientOnly; }
     bool autoRequestChecked() const override { return in.autoRequest; }
-    std::string serverRequestText() const override { return in.serverRequest; }
     void setStatusText(const std::string& text) override { status = text; }
     void setFocusTo(velmora::job::InputControl control) override { focused.push_back(control); }
     void showWarning(const std::string& text) override { warnings.push_back(text); }

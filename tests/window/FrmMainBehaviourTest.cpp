@@ -129,25 +129,20 @@ TEST(FrmMainBehaviour, EachControlDoesItsOwnAction)
 TEST(FrmMainBehaviour, TheJobSeesTheWindowThroughItsControls)
 {
     Under u;
-    for (const char* name : {"cmb_MaxLen", "meb_StartDate", "meb_EndDate", "txt_URL", "txt_SavePath", "txt_SrvReq"})
-        u.t.texts[at(name)] = name;
     u.t.ticks[at("opt_Type", 0)] = false, u.t.ticks[at("opt_Type", 1)] = true, u.t.ticks[at("chk_AutoReq")] = true;
-    using velmora::job::InputControl;
-    EXPECT_EQ(u.w.maxLenText() + u.w.startDateText() + u.w.endDateText() + u.w.urlText() + u.w.savePathText()
-                  + u.w.serverRequestText(),
-              "cmb_MaxLenmeb_StartDatemeb_EndDatetxt_URLtxt_SavePathtxt_SrvReq");
     EXPECT_EQ(std::vector<bool>({u.w.clientOnlySelected(), u.w.clientAndServerSelected(), u.w.autoRequestChecked()}),
               std::vector<bool>({false, true, true}));
-    u.w.setUrlText("u"), u.w.setSavePathText("s"), u.w.setStatusText("1/7");
-    for (InputControl c : {InputControl::MaxLen, InputControl::StartDate, InputControl::EndDate, InputControl::Url,
-                           InputControl::SavePath, InputControl::SrvReq})
-        u.w.setFocusTo(c);
+    using enum velmora::job::InputControl;
+    for (auto input : {MaxLen, StartDate, EndDate, Url, SavePath, SrvReq})
+        u.w.setText(input, "x" + u.w.text(input)), u.w.setFocusTo(input);
+    u.w.setStatusText("1/7");
     u.w.showWarning("w"), u.w.showInformation("i");
     u.t.answer = false;
     EXPECT_FALSE(u.w.askYesNo("q?"));
     EXPECT_EQ(u.t.log,
-              "txt_URL.0=u txt_SavePath.0=s lab_Status.0=1/7 focus cmb_MaxLen.0 focus meb_StartDate.0 focus "
-              "meb_EndDate.0 focus txt_URL.0 focus txt_SavePath.0 focus txt_SrvReq.0 warn w inform i ask q? [No] ");
+              "cmb_MaxLen.0=x6:2048 focus cmb_MaxLen.0 meb_StartDate.0=x2028/02/29 focus meb_StartDate.0 "
+              "meb_EndDate.0=x2029/02/28 focus meb_EndDate.0 txt_URL.0=x focus txt_URL.0 txt_SavePath.0=x focus "
+              "txt_SavePath.0 txt_SrvReq.0=x focus txt_SrvReq.0 lab_Status.0=1/7 warn w inform i ask q? [No] ");
 
     // A focus on a button that goes grey moves on; anywhere else it stays, and a second call changes nothing.
     for (const char* focused : {"cmd_Sign", "txt_URL"}) {
