@@ -41,13 +41,15 @@ gone() { ! xdotool getwindowname "$1" >/dev/null 2>&1; }
 # Prints a visible window named like $1 other than the main one, waiting up to a minute for it.
 other_window() { within_a_minute visible_other "$1" || fail "no window named like '$1' appeared"; }
 visible_other() { xdotool search --onlyvisible --name "$1" | grep -vx "$main" | head -n 1; }
-# Answers the console titled like $1 (its command line) with one typed line per further argument, and waits
-# until the console closes.
+# Answers the console titled like $1 (its command line) with the lines the harnesses' table gives step $2, and
+# waits until the console closes.
 answer_step() {
-    local console
+    local console answers
     console=$(other_window "$1")
     xdotool windowfocus --sync "$console"
-    for line in "${@:2}"; do
+    # The closing "|" keeps a last empty answer, which read would drop.
+    IFS='|' read -r -a answers <<<"$(grep "^$2|" "$(dirname "$0")/../support/prompt_answers.txt")|"
+    for line in "${answers[@]:1}"; do
         xdotool getwindowname "$console" >/dev/null 2>&1 || fail "the console '$1' closed early: its step refused one"
         [ -z "$line" ] || xdotool type -- "$line"
         xdotool key Return
@@ -67,9 +69,8 @@ type_into 72 86 293 19 "$work/save"     # txt_SavePath
 type_into 8 292 91 29 ''                # cmd_Create
 # Off every window: a key that outlives its console falls to the root window, not to what lies under the pointer.
 xdotool mousemove --sync 1023 767
-answer_step 'genrsa .*ca\.key' velmora-job-test velmora-job-test
-# The key's pass phrase, then the defaults of the seven subject fields.
-answer_step 'req .*-x509 .*ca\.crt' velmora-job-test '' '' '' '' '' '' ''
+answer_step 'genrsa .*ca\.key' genrsa
+answer_step 'req .*-x509 .*ca\.crt' req
 # The run ends with a message box, a second window with the program's title.
 box=$(other_window '^Velmora$')
 cd "$work/save/www.example.test"
@@ -77,7 +78,7 @@ for name in client.key client.crt client.cer; do
     [ -s "$name" ] || fail "$name missing or empty"
 done
 # The pass phrase typed in the console is the key's.
-openssl pkey -in client.key -passin pass:velmora-job-test -noout || fail "the typed pass phrase is not the key's"
+openssl pkey -in client.key -passin pass:velmora-test -noout || fail "the typed pass phrase is not the key's"
 xdotool windowfocus --sync "$box" key Return
 within_a_minute gone "$box" || fail "the message box did not close on Return"
 kill -0 "$app" || fail "the program ended with the job"
