@@ -15,10 +15,12 @@
 #include "platform/UserFolder_win.h"
 
 #include <aclapi.h>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <regex>
 #include <sddl.h>
 #include <set>
+#include <sstream>
 
 namespace {
 
@@ -105,15 +107,24 @@ TEST(WindowUnderWine, AsAUserMeetsIt)
     EXPECT_EQ(status, 0u);
 }
 
-// What a user types at each step's prompts: a new key's pass phrase twice; a
-// key's pass phrase, then Enter for each name's default; the CA key's pass
-// phrase and yes to the signing and to the commit. Wine titles every console
-// with cmd.exe's path, so the steps are told apart by their order.
+// What a user types at each step's prompts, from the harnesses' one table.
+// Wine titles every console with cmd.exe's path, so the steps are told apart
+// by their order.
 using Answers = std::vector<std::string>;
-const std::string pass = "velmora-test";
-const Answers newKey {pass, pass};
-const Answers request {pass, "", "", "", "", "", "", "", "", "", ""};
-const Answers signing {pass, "y", "y"};
+Answers answersFor(const std::string& step)
+{
+    std::ifstream table(VELMORA_PROMPT_ANSWERS);
+    for (std::string line; std::getline(table, line);)
+        if (line.starts_with(step + "|")) {
+            Answers answers;
+            std::istringstream fields(line.substr(step.size() + 1) + "|");
+            for (std::string field; std::getline(fields, field, '|');)
+                answers.push_back(field);
+            return answers;
+        }
+    throw std::runtime_error("no answers for " + step + " in " VELMORA_PROMPT_ANSWERS);
+}
+const Answers newKey = answersFor("genrsa"), request = answersFor("req"), signing = answersFor("UserSign");
 
 // Keys go to the console window itself: typed from outside, they would go to
 // whichever window is active.
