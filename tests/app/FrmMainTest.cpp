@@ -181,6 +181,9 @@ private slots:
             QTest::keyClicks(e, "x20x261205999"); // a letter in no place, the first included
             QCOMPARE(e->maskedText(), "2026/12/05");
         }
+        QTest::mouseClick(e, Qt::LeftButton, {}, {3, 5}); // in a filled date the click places the caret
+        QTest::keyClicks(e, "1");
+        QCOMPARE(e->maskedText(), "1026/12/05");
     }
 
     // A three-year server set asks first, with No for Enter, and No starts nothing. The boxes are tidied through
