@@ -46,6 +46,12 @@ TEST(WindowRules, MaskedDateEditingKeepsTheMask)
     // The box takes the focus at its first place only when empty; a date's text fills every place.
     EXPECT_EQ(caretOnEntry("____/__/__", 7) * 100 + caretOnEntry("2026/1_/__", 7), 7U);
     EXPECT_EQ(maskedDate(std::chrono::year(987) / 3 / 4), "0987/03/04");
+    // A year on, or the month's last day; 2028/06/01 is 366 days after 2027/06/01.
+    using std::chrono::year;
+    for (const auto& [today, end] : {std::pair {year(2028) / 2 / 29, "2029/02/28"},
+                                     {year(2027) / 6 / 1, "2028/06/01"},
+                                     {year(2026) / 12 / 31, "2027/12/31"}})
+        EXPECT_EQ(defaultDates(today).start + " " + defaultDates(today).end, maskedDate(today) + " " + end);
     for (const char* refused : {"", "2026-12-05", "2026/12/5", "2026/12/055", "202a/12/05", "____/__/_/"})
         EXPECT_FALSE(fitsDateMask(refused)) << refused;
 }
