@@ -4,10 +4,10 @@
 #include "job/CertificateJob.h"
 #include "platform/ShellAndWait.h"
 #include "platform/TerminalConsole_posix.h"
+#include "window/MaskedDateEntry.h"
 
 #include <chrono>
 #include <cstdio>
-#include <ctime>
 #include <gtest/gtest.h>
 
 // The real job with the real tool and the shipped configuration: the one place
@@ -28,6 +28,9 @@ using Names = std::set<std::string>;
 const std::string tool = VELMORA_TEST_OPENSSL;
 // What the answering terminal types at each pass-phrase prompt.
 const std::string passPhrase = "velmora-test";
+// A client-and-server set with the server's key.
+const Names serverSetFiles {"client.key", "client.crt", "client.cer", "server.key", "privkey.pem",
+                            "server.csr", "server.crt", "server.cer", "01.pem"};
 
 std::string quoted(const fs::path& path)
 {
@@ -47,15 +50,6 @@ sys_seconds momentOf(const fs::path& certificate, const std::string& which)
     const auto [status, epoch] = run("date -u +%s -d \"$(" + tool + " x509 -noout -" + which + " -in "
                                      + quoted(certificate) + " | cut -d= -f2)\"");
     return sys_seconds {seconds {status == 0 ? std::stoll(epoch) : 0}};
-}
-
-// A day as the window's masked date.
-std::string maskedDate(sys_days day)
-{
-    const std::time_t time = system_clock::to_time_t(day);
-    char text[16];
-    std::strftime(text, sizeof text, "%Y/%m/%d", std::gmtime(&time));
-    return text;
 }
 
 class EndToEnd : public ::testing::Test
@@ -89,8 +83,8 @@ protected:
     }
     WindowInputs serverSet(sys_days start, bool autoRequest, const std::string& pasted = {}) const
     {
-        return {.startDate = maskedDate(start),
-                .endDate = maskedDate(start + days {365}),
+        return {.startDate = velmora::window::maskedDate(start),
+                .endDate = velmora::window::maskedDate(start + days {365}),
                 .url = "https://www.example.test:8443",
                 .savePath = save_.string(),
                 .clientAndServer = true,
@@ -159,9 +153,7 @@ TEST_F(EndToEnd, AnAutomaticRequestsSetFromTodayServesAStrictTlsClientAndItsCaOu
     const auto caMade = makeSignedSet(window);
 
     EXPECT_EQ(window.informations.back(), "SSL 憑證產生完成!");
-    EXPECT_EQ(namesIn(output()),
-              (Names {"client.key", "client.crt", "client.cer", "server.key", "privkey.pem", "server.csr", "server.crt",
-                      "server.cer", "01.pem"}));
+    EXPECT_EQ(namesIn(output()), serverSetFiles);
     EXPECT_EQ(contentOf(output() / "privkey.pem"), contentOf(output() / "server.key"));
     EXPECT_EQ(contentOf(output() / "client.cer"), contentOf(output() / "client.crt"));
     for (const char* key : {"client.key", "server.key", "privkey.pem"})
@@ -246,9 +238,7 @@ TEST_F(EndToEnd, ASigningFinishedPressRetriedAfterABlockedCopyExportsTheSetWhole
     fs::remove(output() / "server.crt");
     job::runSigningFinishedJob(window, services(window));
     EXPECT_EQ(window.informations.back(), "SSL 憑證產生完成!");
-    const Names set {"client.key", "client.crt", "client.cer", "server.key", "privkey.pem",
-                     "server.csr", "server.crt", "server.cer", "01.pem"};
-    EXPECT_EQ(namesIn(output()), set);
+    EXPECT_EQ(namesIn(output()), serverSetFiles);
     EXPECT_EQ(run(tool + " x509 -noout -pubkey -in " + quoted(output() / "server.crt")),
               run(tool + " pkey -pubout -passin pass:" + passPhrase + " -in " + quoted(output() / "server.key")));
     expectWorkingFolderAsShipped();
@@ -260,7 +250,7 @@ TEST_F(EndToEnd, ASigningFinishedPressRetriedAfterABlockedCopyExportsTheSetWhole
     job::runGenerateJob(second, services(second));
     EXPECT_EQ(second.informations.back(),
               "SSL 憑證產生完成!\r\n存放資料夾中先前輸出的憑證已移到 " + earlierFolder().string());
-    EXPECT_EQ(namesIn(earlierFolder()), set);
+    EXPECT_EQ(namesIn(earlierFolder()), serverSetFiles);
     EXPECT_EQ(contentOf(earlierFolder() / "client.key"), firstKey);
     for (const auto& [path, mode] : {std::pair {earlierFolder(), 0700}, {earlierFolder() / "client.key", 0600}})
         EXPECT_EQ(fs::status(path).permissions() & fs::perms::mask, fs::perms(mode)) << path;
