@@ -91,22 +91,14 @@ TEST(SiteName, HostForTheCertificateAndNamesThatAreNoFolder)
 
     // What Windows cannot give a folder, and the piece the message names.
     using enum FolderNameFault::Kind;
+    // clang-format off
     const std::tuple<const char*, FolderNameFault::Kind, const char*> faults[] {
-        {"www.example.test:8443", Character, ":"},
-        {"*.example.test", Character, "*"},
-        {"a?b", Character, "?"},
-        {"a<b>", Character, "<"},
-        {"a|b", Character, "|"},
-        {"a\"b", Character, "\""},
-        {"a\tb", Character, "\t"},
-        {"www.example.test.", TrailingDotOrBlank, "www.example.test."},
-        {"x/a ", TrailingDotOrBlank, "a "},
-        {"con", DeviceName, "con"},
-        {"NUL.example.test", DeviceName, "NUL"},
-        {"x\\com1", DeviceName, "com1"},
-        {"lpt9.test", DeviceName, "lpt9"},
-        {"aux .test", DeviceName, "aux"},
-        {"com\u00b9", DeviceName, "com\u00b9"}};
+        {"www.example.test:8443", Character, ":"}, {"*.example.test", Character, "*"}, {"a?b", Character, "?"},
+        {"a<b>", Character, "<"}, {"a|b", Character, "|"}, {"a\"b", Character, "\""}, {"a\tb", Character, "\t"},
+        {"www.example.test.", TrailingDotOrBlank, "www.example.test."}, {"x/a ", TrailingDotOrBlank, "a "},
+        {"con", DeviceName, "con"}, {"NUL.example.test", DeviceName, "NUL"}, {"x\\com1", DeviceName, "com1"},
+        {"lpt9.test", DeviceName, "lpt9"}, {"aux .test", DeviceName, "aux"}, {"com\u00b9", DeviceName, "com\u00b9"}};
+    // clang-format on
     for (const auto& [name, kind, piece] : faults) {
         const auto fault = windowsFolderNameFault(name);
         ASSERT_TRUE(fault) << name;
