@@ -76,9 +76,11 @@ struct Velmora
         if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.path().c_str(),
                             &startup, &process))
             throw std::runtime_error("velmora.exe did not start");
+        // Its own: another Velmora may be open.
         waitUntil("the window Velmora to show", [this] {
-            main = FindWindowW(L"VelmoraFrmMain", L"Velmora");
-            return main && IsWindowVisible(main);
+            for (const auto& [window, owner] : windowsOfClass(L"VelmoraFrmMain"))
+                main = owner == process.dwProcessId && textOf(window) == "Velmora" ? window : main;
+            return main != nullptr;
         });
     }
     // Whether the planted cmd.exe ran.

@@ -5,9 +5,9 @@
 # cannot spell. A configuration is planted where the tool's built-in folder
 # points, and another is named by OPENSSL_CONF in Velmora's own environment,
 # each loading a library that leaves a mark. Then Linux's openssl checks the
-# sets: each verifies, names its site, has the dates asked for with a CA that
-# lasts as long, holds no key that is not its certificate's, and the server
-# set serves a strict TLS client.
+# sets: each verifies, for a server where it is one, names its site, has the
+# dates asked for with a CA that lasts as long, and holds no key that is not
+# its certificate's; the end-to-end test serves such a set to a TLS client.
 # Usage: whole_runs.sh <prefix> <test program> <msi> <zip> <marking library>
 set -euo pipefail
 prefix=$1 program=$2 msi=$(realpath "$3") zip=$(realpath "$4") marker=$5
@@ -91,7 +91,8 @@ pass=pass:velmora-test
 date_of() { date -ud "$(openssl x509 -noout -"$2" -in "$1" | cut -d= -f2)" +%s; }
 modulus_of() { openssl "$1" -noout -modulus -in "$2" ${3:+-passin "$3"}; }
 
-for client in "$sets/client-only/client.example.test" "$sets/zip/client.example.test"; do
+# The zip's client set, and the installed program's, moved aside.
+for client in "$sets/client-only/client.example.test" "$sets"/client-only/client.example.test/earlier-*; do
     openssl verify -x509_strict -CAfile "$client/client.crt" "$client/client.crt" >/dev/null || fail "$client: the CA"
     [ "$(modulus_of rsa "$client/client.key" "$pass")" = "$(modulus_of x509 "$client/client.crt")" ] ||
         fail "$client: client.key is not client.crt's"
@@ -116,17 +117,4 @@ done
 [ ! -e "$pasted/server.key" ] && [ ! -e "$pasted/privkey.pem" ] ||
     fail "pasted: a server key was exported, though it was never here"
 
-# The automatic set serves a client that trusts client.crt alone and checks
-# the host's name. The server takes one client, or gives up after a minute.
-coproc server { timeout 60 openssl s_server -accept 127.0.0.1:0 -naccept 1 -www -cert "$auto/server.crt" \
-    -key "$auto/server.key" -pass "$pass" 2>&1; }
-port=
-while [ -z "$port" ] && read -r -t 30 line <&"${server[0]}"; do
-    [[ $line =~ ^ACCEPT\ 127\.0\.0\.1:([0-9]+) ]] && port=${BASH_REMATCH[1]}
-done
-[ -n "$port" ] || fail "openssl s_server named no port it listens on within 30 s"
-handshake=$(printf 'GET / HTTP/1.0\r\n\r\n' | openssl s_client -connect "127.0.0.1:$port" -CAfile "$auto/client.crt" \
-    -verify_return_error -x509_strict -verify_hostname www.example.test 2>&1) ||
-    fail "no TLS handshake with the automatic set: $handshake"
-grep -q 'Verify return code: 0 (ok)' <<<"$handshake" || fail "the automatic set was not verified: $handshake"
-echo "the four sets check out, the server set in a TLS handshake"
+echo "the four sets check out"
