@@ -122,6 +122,8 @@ private slots:
         const QString why = QString("%1 pixels differ: see %2.actual.png in ").arg(differing).arg(name);
         QVERIFY2(alike, qPrintable(why + QDir::currentPath()));
         QVERIFY(!u.w.windowIcon().pixmap(32).isNull());
+        // What the title bar shows besides: the title, and no maximize button on a window of a fixed size.
+        QVERIFY(u.w.windowTitle() == "Velmora" && !(u.w.windowFlags() & Qt::WindowMaximizeButtonHint));
     }
 
     void load()
@@ -205,6 +207,7 @@ private slots:
         QCOMPARE(u.warnings.size(), 1);
         QVERIFY2(u.warnings[0].contains("\n" + u.appFolder.path() + "/UserSign.sh\n"), qPrintable(u.warnings[0]));
         QCOMPARE(buttonsAndCursor(), (QList<bool> {true, true, true, false}));
+        QCOMPARE(u.inputs()[6], "請點選執行:" + u.appFolder.path() + "/UserSign.sh"); // the status line
         for (const bool yes : {false, true}) {
             u.answer = yes;
             u.click("cmd_Cancel");
