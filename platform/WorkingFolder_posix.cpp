@@ -19,7 +19,8 @@ bool makeNewPrivateFolder(const std::string& folder)
 
 bool folderIsWritable(const std::string& folder)
 {
-    if (folder.empty() || access(folder.c_str(), W_OK) != 0)
+    // Only a file really made tells whether one can be: the probe decides.
+    if (folder.empty())
         return false;
     std::string probe = folder + "/.velmora-write-XXXXXX";
     const int file = mkstemp(probe.data());

@@ -389,14 +389,14 @@ TEST(CertificateJob, AnEarlierSetMovesWholeIntoAFolderOfTheUsersOwnOrNothingNewI
                      + ":\r\nclient.key\r\nclient.crt\r\nclient.cer\r\n原始檔案仍保留在 " + j.app.string()});
     EXPECT_EQ(contentOf(out / "client.key") + ", " + contentOf(j.app / "ca.key"), "earlier client.key, made");
 
-    fs::remove(earlier(2));
+    fs::remove(earlier(99)); // the last name this minute gives
     j.generate();
     EXPECT_EQ(j.window.informations,
-              Names {"SSL 憑證產生完成!\r\n存放資料夾中先前輸出的憑證已移到 " + earlier(2).string()});
-    EXPECT_EQ(namesIn(earlier(2)), (std::set<std::string> {"01.pem", "Server.KEY", "client.key"}));
-    EXPECT_EQ(contentOf(earlier(2) / "client.key") + ", " + contentOf(out / "client.key"), "earlier client.key, made");
+              Names {"SSL 憑證產生完成!\r\n存放資料夾中先前輸出的憑證已移到 " + earlier(99).string()});
+    EXPECT_EQ(namesIn(earlier(99)), (std::set<std::string> {"01.pem", "Server.KEY", "client.key"}));
+    EXPECT_EQ(contentOf(earlier(99) / "client.key") + ", " + contentOf(out / "client.key"), "earlier client.key, made");
     EXPECT_TRUE(fs::exists(out / "notes.txt")) << "not a name a set takes";
-    EXPECT_LT(earlier(2), out / job::earlierSetFolderName(now + std::chrono::minutes(1), 1)) << "names sort by time";
+    EXPECT_LT(earlier(99), out / job::earlierSetFolderName(now + std::chrono::minutes(1), 1)) << "names sort by time";
 }
 
 } // namespace

@@ -46,10 +46,16 @@ protected:
 
     testing::TestFolder folder_ {"runner"};
     int dispatches_ = 0;
+    // The stand-in is found only through PATH, in a folder of the user's own.
+    void SetUp() override
+    {
+        std::filesystem::create_symlink("/usr/bin/env", folder_.path() / "velmora-env");
+        setenv("PATH", (folder_.path().string() + ":" + std::getenv("PATH")).c_str(), 1);
+    }
     // A missing terminal, one that cannot be run (a folder) and the stand-in.
     TerminalConsole console_ {{{"velmora-no-such-terminal", {}, "-T", "-e"},
                                {folder_.path().string(), {}, "-T", "-e"},
-                               {"env", {}, "", "--"}}};
+                               {"velmora-env", {}, "", "--"}}};
 };
 
 TEST_F(RealProcesses, TheFirstTerminalThatStartsRunsTheCommandWithItsValuesUntilItEndsHoweverItEnds)
