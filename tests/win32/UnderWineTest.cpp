@@ -43,6 +43,8 @@ TEST(WindowUnderWine, AsAUserMeetsIt)
 {
     // The window's sizes as they are on the screen, not as a program that knows no resolutions would see them.
     SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    // The display's pointer, drawn into its screen, out of the window's way long before its picture is taken.
+    SetCursorPos(0, 0);
     // At each screen resolution, which each program reads as it starts, with the picture under_wine_x.sh
     // compares with the reference of its name; the last leaves the resolution the other tests run at.
     for (const auto& [dpi, picture] :
@@ -71,12 +73,10 @@ TEST(WindowUnderWine, AsAUserMeetsIt)
         app.setText("meb_EndDate", "2027/12/06");
         app.setText("meb_EndDate", "2027/13"); // refused: the box keeps its date
         EXPECT_EQ(app.text("meb_EndDate"), "2027/12/06");
-        // What the virtual display shows, from the file it keeps its screen in;
-        // its pointer, drawn into that screen, out of the way.
-        SetCursorPos(0, 0);
+        // What the virtual display shows, from the file it keeps its screen in.
         RedrawWindow(app.main, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-        fs::copy_file(platform::pathFromUtf8(std::getenv("VELMORA_SCREEN_FILE")), picture,
-                      fs::copy_options::overwrite_existing);
+        fs::remove(picture);
+        fs::copy_file(platform::pathFromUtf8(std::getenv("VELMORA_SCREEN_FILE")), picture);
         app.setText("meb_StartDate", dates.start);
         app.setText("meb_EndDate", dates.end);
 
