@@ -33,6 +33,8 @@ for face in "Tahoma" "Tahoma Bold" "Microsoft Sans Serif" "MS Shell Dlg" "MS She
         /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null
 done
 
+# The display's pointer, drawn into its screen, out of the window's way.
+xdotool mousemove 0 0
 "${chinese[@]}" wine "$@"
 
 [ -n "$references" ] || exit 0
