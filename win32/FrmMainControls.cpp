@@ -1,9 +1,10 @@
 #include "win32/FrmMainControls.h"
 
 #include "platform/WideText_win.h"
+#include "win32/ScreenScale.h"
 
+#include <algorithm>
 #include <commctrl.h>
-#include <vector>
 
 namespace velmora::win32 {
 
@@ -45,65 +46,87 @@ NativeKind nativeKind(const ControlDescription& d)
 // height from the font.
 constexpr int openListHeight = 120;
 
-// The description's order, but for each label that names an input, which
-// comes just before its input: Windows' accessibility names a control by the
-// label created before it.
-std::vector<std::size_t> creationOrder()
+// Where the control stands in the window at the given resolution.
+window::PixelRect placeOf(const ControlDescription& d, UINT dpi)
 {
-    const auto namesAnInput = [](std::size_t position) -> const window::NamedBy* {
-        const ControlDescription& d = window::frmMainControls[position];
-        for (const window::NamedBy& named : window::inputNames)
-            if (d.kind == ControlKind::Label && named.label == d.name && named.labelIndex == d.index)
-                return &named;
-        return nullptr;
-    };
-    std::vector<std::size_t> order;
-    for (std::size_t position = 0; position < window::frmMainControls.size(); ++position) {
-        if (namesAnInput(position))
-            continue;
-        for (std::size_t label = 0; label < window::frmMainControls.size(); ++label)
-            if (const window::NamedBy* named = namesAnInput(label);
-                named && named->input == window::frmMainControls[position].name)
-                order.push_back(label);
-        order.push_back(position);
+    const auto& frame = window::frmMainControls[window::controlPosition("fae_Main")].place;
+    window::PixelRect place = d.place;
+    if (d.inFrame) {
+        place.left += frame.left;
+        place.top += frame.top;
     }
-    return order;
+    if (d.kind == ControlKind::ComboBox)
+        place.height = openListHeight;
+    return scaled(place, dpi);
+}
+
+bool namesAnInput(const ControlDescription& d)
+{
+    return d.kind == ControlKind::Label
+        && std::any_of(window::inputNames.begin(), window::inputNames.end(),
+                       [&d](auto& n) { return n.label == d.name && n.labelIndex == d.index; });
 }
 
 } // namespace
 
-HFONT createWindowFont()
+HFONT createWindowFont(UINT dpi)
 {
-    const HDC screen = GetDC(nullptr);
-    const int pixelsPerInch = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return CreateFontW(-MulDiv(static_cast<int>(window::fontPoints * 100), pixelsPerInch, 7200), 0, 0, 0, FW_NORMAL,
-                       FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, platform::toUtf16(window::fontFace).c_str());
+    return CreateFontW(-MulDiv(static_cast<int>(window::fontPoints * 100), static_cast<int>(dpi), 7200), 0, 0, 0,
+                       FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                       DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, platform::toUtf16(window::fontFace).c_str());
 }
 
-bool placeControls(FrmMainControls& controls, HINSTANCE instance, HFONT font)
+bool placeControls(FrmMainControls& controls, HINSTANCE instance, HFONT font, UINT dpi)
 {
-    bool allMade = true;
-    const auto& frame = window::frmMainControls[window::controlPosition("fae_Main")].place;
-    for (const std::size_t position : creationOrder()) {
+    const auto create = [&](std::size_t position, DWORD visible) {
         const ControlDescription& d = window::frmMainControls[position];
         const NativeKind native = nativeKind(d);
         // The second option button is the only one in its predecessor's group:
         // the arrow keys move between the two.
         const DWORD group = d.kind == ControlKind::OptionButton && d.index > 0 ? 0 : WS_GROUP;
-        const int left = d.place.left + (d.inFrame ? frame.left : 0);
-        const int top = d.place.top + (d.inFrame ? frame.top : 0);
-        const int height = d.kind == ControlKind::ComboBox ? openListHeight : d.place.height;
+        const window::PixelRect place = placeOf(d, dpi);
         const HWND control = CreateWindowExW(
             native.extendedStyle, native.className, platform::toUtf16(d.caption).c_str(),
-            WS_CHILD | WS_VISIBLE | group | native.style, left, top, d.place.width, height, controls.frmMain,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + position)), instance, nullptr);
+            WS_CHILD | visible | group | native.style, place.left, place.top, place.width, place.height,
+            controls.frmMain, reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + position)), instance,
+            nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        controls.placed[position] = control;
-        allMade = allMade && control;
+        return control;
+    };
+    bool allMade = true;
+    // Windows' accessibility names an input by the label created just before
+    // it, so each label that names an input waits for its input. The request
+    // box is named by its frame, which to Windows is a button: it gets a
+    // hidden label with the frame's caption, which names it just as well.
+    for (std::size_t position = 0; position < window::frmMainControls.size(); ++position) {
+        const ControlDescription& d = window::frmMainControls[position];
+        if (namesAnInput(d))
+            continue;
+        for (const window::NamedBy& named : window::inputNames)
+            if (named.input == d.name) {
+                const std::size_t label = window::controlPosition(named.label, named.labelIndex);
+                if (namesAnInput(window::frmMainControls[label]))
+                    allMade = (controls.placed[label] = create(label, WS_VISIBLE)) && allMade;
+                else
+                    allMade = CreateWindowExW(0, L"STATIC",
+                                              platform::toUtf16(window::frmMainControls[label].caption).c_str(),
+                                              WS_CHILD | WS_GROUP | SS_NOPREFIX, 0, 0, 0, 0, controls.frmMain, nullptr,
+                                              instance, nullptr)
+                        && allMade;
+            }
+        allMade = (controls.placed[position] = create(position, WS_VISIBLE)) && allMade;
     }
     return allMade;
+}
+
+void movePlacedControls(const FrmMainControls& controls, HFONT font, UINT dpi)
+{
+    for (std::size_t position = 0; position < controls.placed.size(); ++position) {
+        const window::PixelRect place = placeOf(window::frmMainControls[position], dpi);
+        SetWindowPos(controls.placed[position], nullptr, place.left, place.top, place.width, place.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(controls.placed[position], WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
 }
 
 } // namespace velmora::win32

@@ -21,12 +21,15 @@ struct FrmMainControls
     HWND operator()(std::string_view name, int index = 0) const { return placed[window::controlPosition(name, index)]; }
 };
 
-// The window's font at the screen's resolution.
-HFONT createWindowFont();
+// The window's font at the given resolution.
+HFONT createWindowFont(UINT dpi);
 
-// Creates every control of the description in the window at its place,
-// with its caption, style, id and the window's font; false when the system
-// refused one.
-bool placeControls(FrmMainControls& controls, HINSTANCE instance, HFONT font);
+// Creates every control of the description in the window at its place at the
+// given resolution, with its caption, style, id and the window's font; false
+// when the system refused one.
+bool placeControls(FrmMainControls& controls, HINSTANCE instance, HFONT font, UINT dpi);
+
+// Moves every control to its place at a new resolution, in the font made for it.
+void movePlacedControls(const FrmMainControls& controls, HFONT font, UINT dpi);
 
 } // namespace velmora::win32

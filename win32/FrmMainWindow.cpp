@@ -2,6 +2,7 @@
 
 #include "platform/WideText_win.h"
 #include "win32/MaskedDateBox.h"
+#include "win32/ScreenScale.h"
 #include "win32/WindowText.h"
 
 #include <algorithm>
@@ -42,12 +43,10 @@ FrmMainWindow::FrmMainWindow(HINSTANCE instance, const job::JobServices& service
     if (!RegisterClassExW(&windowClassInfo))
         return;
 
-    RECT outer {0, 0, window::clientWidth, window::clientHeight};
-    AdjustWindowRectEx(&outer, windowStyle, FALSE, 0);
+    // Sized once it is there: its size depends on the screen it stands on.
     controls_.frmMain = CreateWindowExW(0, windowClass, platform::toUtf16(window::windowTitle).c_str(), windowStyle,
-                                        CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left,
-                                        outer.bottom - outer.top, nullptr, nullptr, instance, this);
-    made_ = controls_.frmMain && createControls(instance);
+                                        CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+    made_ = controls_.frmMain && createControls(instance, dpiOf(controls_.frmMain));
     if (made_) {
         centreOnScreen();
         behaviour_.load();
@@ -97,6 +96,18 @@ LRESULT FrmMainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
             DestroyWindow(controls_.frmMain);
         return 0;
     case WM_DESTROY: PostQuitMessage(0); return 0;
+    case WM_DPICHANGED: {
+        // Moved to a screen of another resolution, or its resolution changed:
+        // the system says where the window goes, and the controls follow.
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(controls_.frmMain, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                     suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        const HFONT previous = font_;
+        font_ = createWindowFont(HIWORD(wParam));
+        movePlacedControls(controls_, font_, HIWORD(wParam));
+        DeleteObject(previous);
+        return 0;
+    }
     }
     return DefWindowProcW(controls_.frmMain, message, wParam, lParam);
 }
@@ -137,10 +148,12 @@ bool FrmMainWindow::setCursor(HWND under)
     return true;
 }
 
-bool FrmMainWindow::createControls(HINSTANCE instance)
+bool FrmMainWindow::createControls(HINSTANCE instance, UINT dpi)
 {
-    font_ = createWindowFont();
-    if (!placeControls(controls_, instance, font_))
+    const SIZE outer = outerSize(windowStyle, dpi);
+    SetWindowPos(controls_.frmMain, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    font_ = createWindowFont(dpi);
+    if (!placeControls(controls_, instance, font_, dpi))
         return false;
     for (const char* name : {"meb_StartDate", "meb_EndDate"})
         makeMaskedDateBox(controls_(name));

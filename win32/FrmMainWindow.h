@@ -51,7 +51,7 @@ private:
     void command(int position, int notification);
     LRESULT colour(HDC dc, HWND control, UINT message);
     bool setCursor(HWND under);
-    bool createControls(HINSTANCE instance);
+    bool createControls(HINSTANCE instance, UINT dpi);
     void centreOnScreen();
 
     FrmMainControls controls_;

@@ -1,10 +1,11 @@
 // The real velmora.exe and openssl.exe, as the installer puts them in
 // Program Files (VELMORA_EXE) and as a user unpacks the zip (VELMORA_ZIP_EXE),
 // under Wine on a virtual display, driven from outside as a user meets them.
-// First the window: its place, dates and focus, its picture, a refused press
-// and the close question. Then whole runs: a client-only set, a client-and-server set
-// with the automatic request and one with a pasted request, and a client-only
-// set again from the zip. The answers are typed into each console as key presses;
+// First the window, at two screen resolutions: its size, dates, focus and
+// picture, a refused press and the close question. Then whole runs: a
+// client-only set, a client-and-server set with the automatic request and one
+// with a pasted request, and a client-only set again from the zip. The
+// answers are typed into each console as key presses;
 // the signing script runs through cmd.exe from the system folder, as "Run as
 // administrator" starts it. The sets land in VELMORA_SETS_FOLDER, where
 // Linux's openssl checks them afterwards.
@@ -44,54 +45,63 @@ const fs::path planted = driver::programFolder() / "stand_in_openssl.exe";
 
 TEST(WindowUnderWine, AsAUserMeetsIt)
 {
-    const Velmora app(fromEnvironment(L"VELMORA_EXE"), planted);
-
-    // At start: centred, at its size, with today's dates and the focus on the key length. The rest of the
-    // load is the window behaviour's, tested on a fake toolkit; the picture shows the captions.
-    RECT client, outer;
-    GetClientRect(app.main, &client);
-    GetWindowRect(app.main, &outer);
-    EXPECT_EQ(client.right, window::clientWidth);
-    EXPECT_EQ(client.bottom, window::clientHeight);
-    EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
-    EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2);
-    SYSTEMTIME now;
-    GetLocalTime(&now);
-    const auto dates = window::defaultDates(std::chrono::year(now.wYear) / now.wMonth / now.wDay);
-    EXPECT_EQ(app.text("meb_EndDate"), dates.end);
-    EXPECT_EQ(GetParent(app.focus()), app("cmb_MaxLen"));
-
-    // The picture on fixed dates, compared with the reference by the script that runs this test.
-    app.setText("meb_StartDate", "2026/12/06");
-    app.setText("meb_EndDate", "2027/12/06");
-    app.setText("meb_EndDate", "2027/13"); // refused: the box keeps its date
-    EXPECT_EQ(app.text("meb_EndDate"), "2027/12/06");
-    // What the virtual display shows, from the file it keeps its screen in;
-    // its pointer, drawn into that screen, out of the way.
+    // The window's sizes as they are on the screen, not as a program that knows no resolutions would see them.
+    SetThreadDpiAwarenessContext(DPI_AWARENESS_CONTEXT_PER_MONITOR_AWARE_V2);
+    // The display's pointer, drawn into its screen, out of the window's way long before its picture is taken.
     SetCursorPos(0, 0);
-    RedrawWindow(app.main, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-    fs::remove("frmMain-wine.xwd");
-    fs::copy_file(platform::pathFromUtf8(std::getenv("VELMORA_SCREEN_FILE")), "frmMain-wine.xwd");
-    app.setText("meb_StartDate", dates.start);
-    app.setText("meb_EndDate", dates.end);
+    // At each screen resolution, which each program reads as it starts, with the picture under_wine_x.sh
+    // compares with the reference of its name; the last leaves the resolution the other tests run at.
+    for (const auto& [dpi, picture] :
+         {std::pair<DWORD, const char*> {144, "frmMain-wine-144.xwd"}, {96, "frmMain-wine.xwd"}}) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi, sizeof dpi);
+        SCOPED_TRACE(picture);
+        const Velmora app(fromEnvironment(L"VELMORA_EXE"), planted);
 
-    // A refused press says why and puts the focus where the input is missing.
-    app.click("cmd_Create");
-    EXPECT_NE(app.answer(IDOK).find(job::messages::urlMissing), std::string::npos);
-    driver::waitUntil("the focus on the site address", [&] { return app.focus() == app("txt_URL"); });
+        // At start: centred, at its size at that resolution, with today's dates and the focus on the key length.
+        // The rest of the load is the window behaviour's, tested on a fake toolkit; the picture shows the captions.
+        RECT client, outer;
+        GetClientRect(app.main, &client);
+        GetWindowRect(app.main, &outer);
+        EXPECT_EQ(client.right, MulDiv(window::clientWidth, static_cast<int>(dpi), 96));
+        EXPECT_EQ(client.bottom, MulDiv(window::clientHeight, static_cast<int>(dpi), 96));
+        EXPECT_EQ(outer.left, (GetSystemMetrics(SM_CXSCREEN) - (outer.right - outer.left)) / 2);
+        EXPECT_EQ(outer.top, (GetSystemMetrics(SM_CYSCREEN) - (outer.bottom - outer.top)) / 2);
+        SYSTEMTIME now;
+        GetLocalTime(&now);
+        const auto dates = window::defaultDates(std::chrono::year(now.wYear) / now.wMonth / now.wDay);
+        EXPECT_EQ(app.text("meb_EndDate"), dates.end);
+        EXPECT_EQ(GetParent(app.focus()), app("cmb_MaxLen"));
 
-    // The close asks first; No keeps the window.
-    app.click("cmd_Cancel");
-    EXPECT_EQ(app.answer(IDNO), std::string(window::closeQuestion) + " / Velmora");
-    EXPECT_TRUE(IsWindowVisible(app.main));
+        // The picture on fixed dates, compared with the reference by the script that runs this test.
+        app.setText("meb_StartDate", "2026/12/06");
+        app.setText("meb_EndDate", "2027/12/06");
+        app.setText("meb_EndDate", "2027/13"); // refused: the box keeps its date
+        EXPECT_EQ(app.text("meb_EndDate"), "2027/12/06");
+        // What the virtual display shows, from the file it keeps its screen in.
+        RedrawWindow(app.main, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        fs::remove(picture);
+        fs::copy_file(platform::pathFromUtf8(std::getenv("VELMORA_SCREEN_FILE")), picture);
+        app.setText("meb_StartDate", dates.start);
+        app.setText("meb_EndDate", dates.end);
 
-    // Yes closes it, and the program ends.
-    app.click("cmd_Cancel");
-    app.answer(IDYES);
-    EXPECT_EQ(WaitForSingleObject(app.process.hProcess, 30000), WAIT_OBJECT_0);
-    DWORD status = 1;
-    GetExitCodeProcess(app.process.hProcess, &status);
-    EXPECT_EQ(status, 0u);
+        // A refused press says why and puts the focus where the input is missing.
+        app.click("cmd_Create");
+        EXPECT_NE(app.answer(IDOK).find(job::messages::urlMissing), std::string::npos);
+        driver::waitUntil("the focus on the site address", [&] { return app.focus() == app("txt_URL"); });
+
+        // The close asks first; No keeps the window.
+        app.click("cmd_Cancel");
+        EXPECT_EQ(app.answer(IDNO), std::string(window::closeQuestion) + " / Velmora");
+        EXPECT_TRUE(IsWindowVisible(app.main));
+
+        // Yes closes it, and the program ends.
+        app.click("cmd_Cancel");
+        app.answer(IDYES);
+        EXPECT_EQ(WaitForSingleObject(app.process.hProcess, 30000), WAIT_OBJECT_0);
+        DWORD status = 1;
+        GetExitCodeProcess(app.process.hProcess, &status);
+        EXPECT_EQ(status, 0u);
+    }
 }
 
 // What a user types at each step's prompts, from the harnesses' one table.

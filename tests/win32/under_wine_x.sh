@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Runs a Windows program under Wine on a virtual X display, in the given
 # prefix, as on a Traditional Chinese system. The display keeps its screen in
-# the file VELMORA_SCREEN_FILE names; when VELMORA_REFERENCE_PICTURE names a
-# picture, the screen the program copied to frmMain-wine.xwd is compared
-# with it where the window stands, centred; with VELMORA_REWRITE_PICTURES=1
-# it is written over that picture instead, at the picture's size.
+# the file VELMORA_SCREEN_FILE names; when VELMORA_REFERENCE_PICTURES names a
+# folder, each screen the program copied to a frmMain-wine*.xwd is compared
+# with the picture of the same name there, where the window stands, centred;
+# with VELMORA_REWRITE_PICTURES=1 it is written over that picture instead, at
+# the picture's size.
 # Usage: under_wine_x.sh <prefix> <program.exe> [arguments...]
 set -euo pipefail
 if [ "${1:-}" != --on-display ]; then
@@ -13,7 +14,7 @@ if [ "${1:-}" != --on-display ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24 -fbdir $screen" "$0" --on-display "$@"
 fi
 shift
-prefix=$1 reference=${VELMORA_REFERENCE_PICTURE:-}
+prefix=$1 references=${VELMORA_REFERENCE_PICTURES:-}
 shift
 export WINEPREFIX=$prefix WINEDEBUG=-all
 # The locale the prefix holds of its own: Wine then runs with code page 950.
@@ -32,22 +33,26 @@ for face in "Tahoma" "Tahoma Bold" "Microsoft Sans Serif" "MS Shell Dlg" "MS She
         /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null
 done
 
+# The display's pointer, drawn into its screen, out of the window's way.
+xdotool mousemove 0 0
 "${chinese[@]}" wine "$@"
 
-if [ -n "$reference" ]; then
+[ -n "$references" ] || exit 0
+for screen in frmMain-wine*.xwd; do
+    name=${screen%.xwd}
+    reference=$references/$name.png
     read -r width height < <(identify -format '%w %h\n' "$reference")
-    convert frmMain-wine.xwd -crop "${width}x$height+$(((1024 - width) / 2))+$(((768 - height) / 2))" +repage \
-        frmMain-wine.png
+    convert "$screen" -crop "${width}x$height+$(((1024 - width) / 2))+$(((768 - height) / 2))" +repage "$name.png"
     if [ "${VELMORA_REWRITE_PICTURES:-}" = 1 ]; then
-        cp frmMain-wine.png "$reference"
+        cp "$name.png" "$reference"
         echo "window picture: written to $reference"
-        exit 0
+        continue
     fi
     # A few pixels may differ: the caret blinks.
-    differing=$(compare -metric AE -fuzz 10% "$reference" frmMain-wine.png frmMain-wine-difference.png 2>&1) || true
+    differing=$(compare -metric AE -fuzz 10% "$reference" "$name.png" "$name-difference.png" 2>&1) || true
     echo "window picture: $differing pixels differ from ${reference##*/}"
     if ! [ "$differing" -le 50 ] 2>/dev/null; then
-        echo "${0##*/}: the window looks different; see $PWD/frmMain-wine-difference.png" >&2
+        echo "${0##*/}: the window looks different; see $PWD/$name-difference.png" >&2
         exit 1
     fi
-fi
+done
