@@ -48,7 +48,7 @@ std::string variable(const wchar_t* name)
 {
     std::wstring value(GetEnvironmentVariableW(name, nullptr, 0), L'\0');
     value.resize(GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size())));
-    return value.empty() ? "" : " for " + fromUtf16(value);
+    return fromUtf16(value);
 }
 
 } // namespace
@@ -69,17 +69,14 @@ int wmain(int argc, wchar_t* argv[])
     for (const auto& arg : args)
         line += (line.empty() ? "" : " | ") + arg;
     // The configuration the tool would read first.
-    std::wstring configuration(GetEnvironmentVariableW(L"OPENSSL_CONF", nullptr, 0), L'\0');
-    configuration.resize(
-        GetEnvironmentVariableW(L"OPENSSL_CONF", configuration.data(), static_cast<DWORD>(configuration.size())));
-    line += " < " + fromUtf16(configuration);
+    line += " < " + variable(L"OPENSSL_CONF");
     std::ofstream(velmora::testing::programFolder() / "calls.txt", std::ios::binary | std::ios::app) << line << '\n';
     const bool signing = !args.empty() && args.front() == "ca";
+    const std::string named = variable(signing ? L"VELMORA_SUBJECT_ALT_NAME" : L"VELMORA_COMMON_NAME");
     for (std::size_t i = 0; i + 1 < args.size(); ++i)
         if (args[i] == "-out")
             std::ofstream(pathFromUtf8(args[i + 1]), std::ios::binary)
-                << "made by " << args.front()
-                << variable(signing ? L"VELMORA_SUBJECT_ALT_NAME" : L"VELMORA_COMMON_NAME");
+                << "made by " << args.front() << (named.empty() ? "" : " for " + named);
     if (signing)
         updateDatabase("01");
     if (args.size() > 2 && args.front() == "req" && args[args.size() - 2] == "-in") {
