@@ -120,11 +120,11 @@ void exportClientOnly(const Press& press, BusyWindow& busy, const std::string& o
     if (!press.window.clientOnlySelected())
         return finishExport(press, busy, {nothingExported(rows)}, outputFolder);
     const auto output = pathFromUtf8(outputFolder);
-    ExportReport report {.earlierSet = moveEarlierSet(press.workingFolder, output, rows, press.services.now())};
+    const EarlierSet earlierSet = moveEarlierSet(press.workingFolder, output, rows, press.services.now());
     // An earlier set that could not go keeps the new one out, whole in the working folder.
-    report.outcome = report.earlierSet.problem ? nothingExported(rows) : exportFiles(press.workingFolder, output, rows);
-    report.cleanUp = cleanUpClientOnly(press.workingFolder, report.outcome.sourcesToKeep);
-    finishExport(press, busy, report, outputFolder);
+    ExportOutcome outcome = earlierSet.problem ? nothingExported(rows) : exportFiles(press.workingFolder, output, rows);
+    CleanUpOutcome cleanUp = cleanUpClientOnly(press.workingFolder, outcome.sourcesToKeep);
+    finishExport(press, busy, {std::move(outcome), messages::completed, earlierSet, std::move(cleanUp)}, outputFolder);
 }
 
 void handOff(const Press& press, BusyWindow& busy)

@@ -41,14 +41,15 @@ void signingFinished(const Press& press)
     const auto outputFolder = pathFromUtf8(target->outputFolder);
     const bool requestPasted = requestWasPasted(press.workingFolder);
     const auto rows = clientAndServerRows(press.workingFolder, !requestPasted);
-    ExportReport report {.completion = requestPasted ? messages::completedWithoutServerKey : messages::completed,
-                         .earlierSet = moveEarlierSet(press.workingFolder, outputFolder, rows, press.services.now())};
-    report.outcome
-        = report.earlierSet.problem ? nothingExported(rows) : exportFiles(press.workingFolder, outputFolder, rows);
-    report.cleanUp = cleanUpAfterSigning(press.workingFolder,
-                                         report.outcome.complete() ? std::set<std::string> {} : wholeSet(rows),
-                                         press.services.dispatch);
-    finishExport(press, busy, report, target->outputFolder);
+    const EarlierSet earlierSet = moveEarlierSet(press.workingFolder, outputFolder, rows, press.services.now());
+    ExportOutcome outcome
+        = earlierSet.problem ? nothingExported(rows) : exportFiles(press.workingFolder, outputFolder, rows);
+    CleanUpOutcome cleanUp = cleanUpAfterSigning(
+        press.workingFolder, outcome.complete() ? std::set<std::string> {} : wholeSet(rows), press.services.dispatch);
+    finishExport(press, busy,
+                 {std::move(outcome), requestPasted ? messages::completedWithoutServerKey : messages::completed,
+                  earlierSet, std::move(cleanUp)},
+                 target->outputFolder);
 }
 
 } // namespace
