@@ -9,4 +9,7 @@ namespace velmora::platform {
 // program could have set); empty when the system names none.
 std::string perUserWorkingFolder();
 
+// The folder of the running program's own file.
+std::string executableFolder();
+
 } // namespace velmora::platform

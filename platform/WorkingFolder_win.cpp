@@ -63,6 +63,13 @@ std::string perUserWorkingFolder()
     return path;
 }
 
+std::string executableFolder()
+{
+    std::wstring path(32768, L'\0');
+    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+    return fromUtf16(path.substr(0, path.find_last_of(L'\\')));
+}
+
 WorkingFolder workingFolder(const std::string& executableFolder, const std::string& userFolder,
                             const ShippedFiles& files)
 {

@@ -1,24 +1,15 @@
 #include "job/CertificateJob.h"
 #include "job/ToolFiles.h"
 #include "platform/UserFolder_win.h"
-#include "platform/Utf8Path.h"
 #include "platform/WorkingFolder.h"
 #include "win32/FrmMainWindow.h"
 #include "win32/MessagePump.h"
 #include "win32/WindowText.h"
 
 #include <commctrl.h>
-#include <filesystem>
 #include <objbase.h>
 
 namespace {
-
-std::string executableFolder()
-{
-    std::wstring path(32768, L'\0');
-    path.resize(GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
-    return velmora::platform::utf8FromPath(std::filesystem::path(path).parent_path());
-}
 
 // The system's console, opened in the working folder once that is ready.
 class ConsoleInWorkingFolder final : public velmora::platform::Console
@@ -66,7 +57,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand)
     // The file dialog and the shell's link opening are COM underneath.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     const platform::WorkingFolder folder
-        = platform::workingFolder(executableFolder(), platform::perUserWorkingFolder(), job::shippedFiles());
+        = platform::workingFolder(platform::executableFolder(), platform::perUserWorkingFolder(), job::shippedFiles());
     console.openIn(folder.path);
     services.workingFolder = folder.path;
     services.toolFolder = folder.toolFolder;

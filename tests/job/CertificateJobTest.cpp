@@ -89,10 +89,6 @@ Arrange changeAfter(std::size_t step, std::function<void(WindowInputs&)> change)
 {
     return [=](Job& job) { job.afterStep(step, change); };
 }
-Arrange folderProblem(platform::FolderProblem problem)
-{
-    return [=](Job& job) { job.services.workingFolderProblem = problem; };
-}
 
 // The tool in a folder of its own beside the working folder, as an installed
 // program keeps it, and the code page of a system whose users' names are ASCII.
@@ -173,8 +169,8 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
         {"request unreadable", {.clientAndServer = true, .serverRequest = "MIIB"}, {}, generate, unreadable, SrvReq},
         {"parent missing", {.savePath = "missing"}, {}, signingFinished, "無法建立資料夾 {out}!", SavePath},
         {"output in working folder", {.url = "app"}, {}, generate, "存放位置 不可以是程式所在的資料夾!", SavePath},
-        {"folder not ready", {}, folderProblem(platform::FolderProblem::CannotPrepare), signingFinished, "無法使用工作資料夾 {app}!"},
-        {"folder open to others", {.startDate = empty}, folderProblem(platform::FolderProblem::OthersMayWrite), generate, "無法使用工作資料夾 {app}, 其他帳號可以修改它!"},
+        {"folder not ready", {}, [](Job& j) { j.services.workingFolderProblem = platform::FolderProblem::CannotPrepare; }, signingFinished, "無法使用工作資料夾 {app}!"},
+        {"folder open to others", {.startDate = empty}, [](Job& j) { j.services.workingFolderProblem = platform::FolderProblem::OthersMayWrite; }, generate, "無法使用工作資料夾 {app}, 其他帳號可以修改它!"},
         {"tool missing", {}, [](Job& j) { fs::remove(j.app / j.form.toolFile); }, generate, "找不到 {tool}, 無法產生憑證!"},
         {"no console", {}, [](Job& j) { j.tool.noConsole = true; }, generate, "無法開啟命令視窗, 已停止產生憑證!"},
         {"unforeseen", {}, [](Job& j) { j.tool.throws = true; }, generate, "無法產生 SSL 憑證, 已停止產生憑證!\r\na path the system cannot convert"},

@@ -4,11 +4,11 @@
 // restore, in folders whose names need quoting or lie outside the ANSI code page.
 #include "FakeJobWindow.h"
 #include "IdleWindow.h"
-#include "ProgramFolder_win.h"
 #include "TestFolder.h"
 #include "job/CertificateJob.h"
 #include "platform/ShellAndWait.h"
 #include "platform/TextFile.h"
+#include "platform/UserFolder_win.h"
 #include "platform/Utf8Path.h"
 
 #include <gtest/gtest.h>
@@ -26,7 +26,7 @@ using Files = std::set<std::string>;
 using std::chrono::milliseconds;
 
 // The test helpers, built beside this program.
-const fs::path helpers = velmora::testing::programFolder();
+const fs::path helpers = platform::pathFromUtf8(platform::executableFolder());
 
 fs::path systemFolder()
 {

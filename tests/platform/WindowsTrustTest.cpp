@@ -16,11 +16,10 @@ namespace {
 
 namespace fs = std::filesystem;
 using enum FolderProblem;
-using Owned = std::unique_ptr<void, decltype(&LocalFree)>;
 const std::wstring me = currentUserSid();
 
 // SDDL with {me} for the running user and {ti} for the system's installer.
-Owned descriptorOf(std::wstring sddl)
+OwnedLocal descriptorOf(std::wstring sddl)
 {
     for (const auto& [name, sid] : {std::pair<std::wstring, std::wstring> {L"{me}", me},
                                     {L"{ti}", L"S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464"}})
@@ -28,7 +27,7 @@ Owned descriptorOf(std::wstring sddl)
             sddl.replace(at, name.size(), sid);
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl.c_str(), SDDL_REVISION_1, &descriptor, nullptr);
-    return {descriptor, &LocalFree};
+    return OwnedLocal(descriptor);
 }
 
 TEST(AccessList, TrustsTheUsersTheSystemsAndTheInstallersEntriesThatNoOtherAccountMayChange)

@@ -9,7 +9,6 @@
 // the signing script runs through cmd.exe from the system folder, as "Run as
 // administrator" starts it. The sets land in VELMORA_SETS_FOLDER, where
 // Linux's openssl checks them afterwards.
-#include "ProgramFolder_win.h"
 #include "VelmoraUnderWine.h"
 #include "job/Messages.h"
 #include "platform/AccessList_win.h"
@@ -41,7 +40,7 @@ fs::path fromEnvironment(const wchar_t* name)
     value.resize(GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size())));
     return fs::path(value);
 }
-const fs::path planted = driver::programFolder() / "stand_in_openssl.exe";
+const fs::path planted = platform::pathFromUtf8(platform::executableFolder()) / "stand_in_openssl.exe";
 
 TEST(WindowUnderWine, AsAUserMeetsIt)
 {

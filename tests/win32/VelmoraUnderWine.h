@@ -39,13 +39,6 @@ inline std::string textOf(HWND window)
     return velmora::platform::fromUtf16(text);
 }
 
-inline std::string classOf(HWND window)
-{
-    wchar_t name[64] {};
-    GetClassNameW(window, name, static_cast<int>(std::size(name)));
-    return velmora::platform::fromUtf16(name);
-}
-
 // The visible top windows of a class, with the process that owns each.
 inline std::vector<std::pair<HWND, DWORD>> windowsOfClass(const wchar_t* name)
 {
@@ -125,15 +118,13 @@ struct Velmora
                 return window;
         return nullptr;
     }
-    // Answers the message box once it shows, and gives back its labels' texts and its title.
+    // Answers the message box once it shows, and gives back its text (the
+    // label a message box makes with the identifier 0xFFFF) and its title.
     std::string answer(int button) const
     {
         HWND box = nullptr;
         waitUntil("a message box", [&] { return (box = findMessageBox()) != nullptr; });
-        std::string said;
-        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-            said += classOf(child) == "Static" ? textOf(child) : "";
-        said += " / " + textOf(box);
+        const std::string said = textOf(GetDlgItem(box, 0xFFFF)) + " / " + textOf(box);
         PostMessageW(box, WM_COMMAND, button, 0);
         waitUntil("the message box to close", [box] { return !IsWindow(box); });
         return said;

@@ -8,7 +8,7 @@
 // certificate request does, and fails on any other.
 // Called as "wait-for <file>" instead, it is a command that lasts until the
 // test makes the file, and removes it.
-#include "ProgramFolder_win.h"
+#include "platform/UserFolder_win.h"
 #include "platform/Utf8Path.h"
 #include "platform/WideText_win.h"
 
@@ -70,7 +70,7 @@ int wmain(int argc, wchar_t* argv[])
         line += (line.empty() ? "" : " | ") + arg;
     // The configuration the tool would read first.
     line += " < " + variable(L"OPENSSL_CONF");
-    std::ofstream(velmora::testing::programFolder() / "calls.txt", std::ios::binary | std::ios::app) << line << '\n';
+    std::ofstream(pathFromUtf8(executableFolder()) / "calls.txt", std::ios::binary | std::ios::app) << line << '\n';
     const bool signing = !args.empty() && args.front() == "ca";
     const std::string named = variable(signing ? L"VELMORA_SUBJECT_ALT_NAME" : L"VELMORA_COMMON_NAME");
     for (std::size_t i = 0; i + 1 < args.size(); ++i)
