@@ -193,10 +193,8 @@ std::string accessListOf(const fs::path& file)
                           &descriptor);
     ConvertSecurityDescriptorToStringSecurityDescriptorW(descriptor, SDDL_REVISION_1, DACL_SECURITY_INFORMATION, &text,
                                                          nullptr);
-    const std::string list = text ? platform::fromUtf16(text) : "";
-    LocalFree(text);
-    LocalFree(descriptor);
-    return list;
+    const platform::OwnedLocal ownedDescriptor(descriptor), ownedText(text);
+    return text ? platform::fromUtf16(text) : "";
 }
 
 // The set's private keys may be read by the user, SYSTEM and the
