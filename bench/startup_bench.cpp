@@ -1,5 +1,6 @@
 // Time from process start to the window's first paint, and peak memory, on
-// Qt's offscreen platform. Usage: startup_bench [runs]   (default 15)
+// Qt's offscreen platform, alternating with a bare window of the same size and
+// captions. Usage: startup_bench [runs]   (default 15)
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -27,7 +28,7 @@ long long monotonicNanoseconds()
     return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
 }
 
-bool runProbe(Run& run)
+bool runProbe(Run& run, bool bare)
 {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
@@ -36,8 +37,8 @@ bool runProbe(Run& run)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-    char probe[] = VELMORA_STARTUP_PROBE;
-    char* argv[] = {probe, nullptr};
+    char probe[] = VELMORA_STARTUP_PROBE, bareOption[] = "--bare";
+    char* argv[] = {probe, bare ? bareOption : nullptr, nullptr};
     const long long started = monotonicNanoseconds();
     pid_t child = 0;
     const int error = posix_spawn(&child, probe, &actions, nullptr, argv, environ);
@@ -73,20 +74,23 @@ int main(int argc, char* argv[])
 {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     setenv("QT_QPA_PLATFORM", "offscreen", 0); // QT_QPA_PLATFORM=xcb measures a real X display
-    std::vector<double> times;
+    std::vector<double> times, bareTimes;
     std::vector<long> peaks;
     for (int i = 0; i < runs; ++i) {
-        Run run;
-        if (!runProbe(run)) {
+        Run run, bare;
+        if (!runProbe(run, false) || !runProbe(bare, true)) {
             std::fprintf(stderr, "run %d of the probe failed\n", i + 1);
             return 1;
         }
         times.push_back(run.startupMs);
+        bareTimes.push_back(bare.startupMs);
         peaks.push_back(run.peakKiB);
     }
     std::printf("runs: %d (%s)\n", runs, std::getenv("QT_QPA_PLATFORM"));
     std::printf("start to first paint: median %.1f ms, min %.1f ms, max %.1f ms\n", median(times),
                 *std::min_element(times.begin(), times.end()), *std::max_element(times.begin(), times.end()));
+    std::printf("bare window, same captions: median %.1f ms; ratio %.2f\n", median(bareTimes),
+                median(times) / median(bareTimes));
     std::printf("peak memory (max RSS): median %.1f MiB, max %.1f MiB\n", median(peaks) / 1024.0,
                 *std::max_element(peaks.begin(), peaks.end()) / 1024.0);
     return 0;

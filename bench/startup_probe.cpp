@@ -1,10 +1,14 @@
 // Starts the window as the application does and ends at its first paint,
-// printing that moment on the monotonic clock in nanoseconds.
+// printing that moment on the monotonic clock in nanoseconds. With --bare it
+// shows instead a bare window of the same size and font that holds every
+// caption of the description as a label, the measure the window is held to.
 
 #include "app/SystemServices.h"
+#include "window/FrmMainDescription.h"
 
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QTimer>
 #include <cstdio>
 #include <ctime>
@@ -36,14 +40,36 @@ private:
     bool seen_ = false;
 };
 
+void showBareWindow(QWidget& window)
+{
+    using namespace velmora::window;
+    QFont font(QString::fromUtf8(fontFace.data(), static_cast<int>(fontFace.size())));
+    font.setPointSizeF(fontPoints);
+    window.setFont(font);
+    window.setWindowTitle(QStringLiteral("Velmora"));
+    window.setFixedSize(clientWidth, clientHeight);
+    for (const ControlDescription& control : frmMainControls) {
+        auto* label
+            = new QLabel(QString::fromUtf8(control.caption.data(), static_cast<int>(control.caption.size())), &window);
+        label->setGeometry(control.place.left, control.place.top, control.place.width, control.place.height);
+    }
+    window.show();
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
+    FirstPaint firstPaint;
+    if (argc > 1 && QByteArray(argv[1]) == "--bare") {
+        static QWidget bare;
+        bare.installEventFilter(&firstPaint);
+        showBareWindow(bare);
+        return application.exec();
+    }
     velmora::app::SystemServices services;
     velmora::app::FrmMain window(services.forWindow());
-    FirstPaint firstPaint;
     window.installEventFilter(&firstPaint);
     window.show();
     return application.exec();
