@@ -29,7 +29,7 @@ struct Under final : MessageBoxes, FolderDialog
             qFatal("the window was not shown");
     }
     void warning(QWidget*, const QString& text) override { warnings.append(text); }
-    void information(QWidget*, const QString& text) override { warnings.append(text); } // both: the messages
+    void information(QWidget*, const QString& text) override { warnings.append("(i) " + text); } // both kinds
     bool confirm(QWidget*, const QString& text, DefaultAnswer byDefault) override
     {
         confirms.append(text + (byDefault == DefaultAnswer::Yes ? " [Yes]" : " [No]"));
@@ -205,7 +205,9 @@ private slots:
         QVERIFY(u.confirms.takeFirst().endsWith("\n您確定要繼續嗎? [No]"));
         QCOMPARE(during, (QList<bool> {false, false, false, true, false}));
         QCOMPARE(u.warnings.size(), 1);
-        QVERIFY2(u.warnings[0].contains("\n" + u.appFolder.path() + "/UserSign.sh\n"), qPrintable(u.warnings[0]));
+        QVERIFY2(u.warnings[0].startsWith("(i) ")
+                     && u.warnings[0].contains("\n" + u.appFolder.path() + "/UserSign.sh\n"),
+                 qPrintable(u.warnings[0]));
         QCOMPARE(buttonsAndCursor(), (QList<bool> {true, true, true, false}));
         QCOMPARE(u.inputs()[6], "請點選執行:" + u.appFolder.path() + "/UserSign.sh"); // the status line
         for (const bool yes : {false, true}) {

@@ -47,7 +47,8 @@ TEST(Validity, TheCaMadeAtAnyMomentOutlivesTheServerCertificatesLastSecondByADay
     }
     EXPECT_EQ(caDayCount(validity, serverEnd), 1);
     EXPECT_EQ(caDayCount(validity, serverEnd + 1s), 0) << "the end date has passed";
-    EXPECT_FALSE(validityOf("2027/01/08", "2027/12/__") || validityOf("2027/01/0_", "2027/12/08"));
+    EXPECT_FALSE(validityOf("2027/01/08", "2027/12/__") || validityOf("2027/01/0_", "2027/12/08")
+                 || validityOf("2_27/01/08", "2027/12/08"));
 }
 
 // The scripts run in the Windows job test and the end-to-end test; /bin/sh
