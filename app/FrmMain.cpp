@@ -43,7 +43,6 @@ FrmMain::FrmMain(WindowServices services, QWidget* parent)
     , services_(std::move(services))
     , behaviour_(*this, services_.job)
 {
-    setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(appTitle());
     setWindowIcon(QIcon(QStringLiteral(":/velmora.xpm")));
     QFont font(fromUtf8(window::fontFace));
@@ -81,10 +80,7 @@ bool FrmMain::eventFilter(QObject* watched, QEvent* event)
 
 void FrmMain::closeEvent(QCloseEvent* event)
 {
-    if (behaviour_.mayClose())
-        QWidget::closeEvent(event);
-    else
-        event->ignore();
+    event->setAccepted(behaviour_.mayClose());
 }
 
 void FrmMain::centreOnScreen()

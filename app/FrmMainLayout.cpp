@@ -107,7 +107,8 @@ QWidget* placeControl(const ControlDescription& d, QWidget* parent)
 
 FrmMainControls buildFrmMainControls(QWidget* window)
 {
-    // The frame first, as it holds two controls that come before it in the tab order.
+    // The frame first, as it holds two controls that come before it in the tab order; the rest in the
+    // description's order, which is Qt's focus chain, as a widget joins it where it is made.
     std::vector<QWidget*> placed(window::frmMainControls.size());
     const std::size_t framePosition = window::controlPosition("fae_Main");
     placed[framePosition] = placeControl(window::frmMainControls[framePosition], window);
@@ -130,15 +131,6 @@ FrmMainControls buildFrmMainControls(QWidget* window)
     auto* kinds = new QButtonGroup(window);
     for (int index = 0; index < 2; ++index)
         kinds->addButton(static_cast<QRadioButton*>(placed[window::controlPosition("opt_Type", index)]), index);
-
-    // Qt's focus chain in the description's order; labels and the frame take no focus.
-    QWidget* previous = nullptr;
-    for (QWidget* control : placed)
-        if (control->focusPolicy() != Qt::NoFocus) {
-            if (previous)
-                QWidget::setTabOrder(previous, control);
-            previous = control;
-        }
     FrmMainControls controls;
     std::copy(placed.begin(), placed.end(), controls.begin());
     return controls;

@@ -14,10 +14,8 @@ bool ShellAndWait(std::string_view prefix, std::string_view command, Console& co
                   const EnvironmentValues& environment)
 {
     const auto running = console.start(prefix, command, environment);
-    if (!running) {
-        dispatch(std::chrono::milliseconds::zero());
+    if (!running)
         return false;
-    }
     // Look first, then dispatch: even a command that has already ended gets
     // one look and one dispatch.
     for (;;) {

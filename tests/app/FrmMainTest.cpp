@@ -152,9 +152,13 @@ private slots:
         u.get<QPlainTextEdit>("txt_SrvReq")->setPlainText("request");
         u.click("opt_Type", 1);
         QCOMPARE(u.inputs().mid(5, 4).join(' '), QString("request  1 1"));
-        u.get("txt_SrvReq")->setFocus();
-        QTest::keyClick(u.get("txt_SrvReq"), Qt::Key_Tab); // moves on: a pasted request holds no tab
-        QCOMPARE(u.w.focusWidget()->objectName(), "chk_AutoReq");
+        // Tab walks the description's order, through the checked option alone; a pasted request holds no tab.
+        QStringList walk;
+        for (u.get("cmb_MaxLen")->setFocus(); walk.size() < 12; QTest::keyClick(u.w.focusWidget(), Qt::Key_Tab))
+            walk << u.w.focusWidget()->objectName();
+        QCOMPARE(walk.join(' '),
+                 "cmb_MaxLen meb_StartDate meb_EndDate txt_URL txt_SavePath opt_Type txt_SrvReq "
+                 "chk_AutoReq cmd_Create cmd_Sign cmd_Cancel cmb_MaxLen");
         u.folder = "/home/u/certs/";
         QTest::mouseDClick(u.edit("txt_SavePath"), Qt::LeftButton);
         QCOMPARE(u.edit("txt_SavePath")->text() + u.edit("txt_SavePath")->selectedText(), "/home/u/certs");
@@ -179,6 +183,9 @@ private slots:
         }
         QTest::mouseClick(e, Qt::LeftButton, {}, {3, 5}); // in a filled date the click places the caret
         QTest::keyClicks(e, "1");
+        QCOMPARE(e->maskedText(), "1026/12/05");
+        QGuiApplication::clipboard()->setText("x"); // as the context menu pastes: what breaks the mask is refused
+        e->paste();
         QCOMPARE(e->maskedText(), "1026/12/05");
     }
 

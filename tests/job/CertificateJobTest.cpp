@@ -374,7 +374,8 @@ TEST(CertificateJob, AnEarlierSetMovesWholeIntoAFolderOfTheUsersOwnOrNothingNewI
     const auto now = j.services.now();
     const auto earlier = [&](int attempt) { return out / job::earlierSetFolderName(now, attempt); };
     fs::create_directory(out);
-    for (const char* name : {"client.key", "Server.KEY", "01.pem", "notes.txt"})
+    for (const char* name :
+         {"client.key", "Server.KEY", "server.csr", "server.crt", "server.cer", "01.pem", "notes.txt"})
         std::ofstream(out / name) << "earlier " << name;
     for (int attempt = 1; attempt <= 99; ++attempt) // every name this minute gives is taken
         fs::create_directory(earlier(attempt));
@@ -389,7 +390,8 @@ TEST(CertificateJob, AnEarlierSetMovesWholeIntoAFolderOfTheUsersOwnOrNothingNewI
     j.generate();
     EXPECT_EQ(j.window.informations,
               Names {"SSL 憑證產生完成!\r\n存放資料夾中先前輸出的憑證已移到 " + earlier(99).string()});
-    EXPECT_EQ(namesIn(earlier(99)), (std::set<std::string> {"01.pem", "Server.KEY", "client.key"}));
+    EXPECT_EQ(namesIn(earlier(99)),
+              (std::set<std::string> {"01.pem", "Server.KEY", "client.key", "server.cer", "server.crt", "server.csr"}));
 #ifndef _WIN32
     EXPECT_EQ(fs::status(earlier(99)).permissions(), fs::perms::owner_all) << "for the user alone";
 #endif

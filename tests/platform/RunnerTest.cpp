@@ -79,7 +79,7 @@ TEST_F(RealProcesses, TheFirstTerminalThatStartsRunsTheCommandWithItsValuesUntil
     for (char** entry = environ; *entry; ++entry)
         inherited += !std::string_view(*entry).starts_with("OPENSSL_");
     const std::string folder = folder_.path().string();
-    const std::string counting = "tr '\\0' '\\n' </proc/$$/environ | grep -c . > '" + folder + "/count'; exit 3";
+    const std::string counting = "tr '\\0' '\\n' </proc/$$/environ | grep -c . > count; exit 3"; // in the folder
     EXPECT_EQ(runHidden({"/bin/sh", "-c", counting}, {{"VELMORA_HIDDEN", "1"}}, folder), 3);
     EXPECT_EQ(testing::contentOf(folder_.path() / "count"), std::to_string(inherited + 1) + "\n");
 
