@@ -111,7 +111,7 @@ TEST(SiteName, HostForTheCertificateAndNamesThatAreNoFolder)
         EXPECT_FALSE(windowsFolderNameFault(name)) << name;
 }
 
-TEST(SiteAddress, SiteNameDropsHttpThenHttpsInAnyCase)
+TEST(SiteAddress, SiteNameDropsHttpThenHttpsInAnyCaseAndASaveLocationAtARootStays)
 {
     const std::pair<const char*, const char*> cases[] {
         {"http://https://host", "host"},
@@ -123,17 +123,12 @@ TEST(SiteAddress, SiteNameDropsHttpThenHttpsInAnyCase)
     for (const auto& [address, siteName] : cases)
         EXPECT_EQ(siteNameFromAddress(address), siteName) << address;
     EXPECT_EQ(trimSpaces("\t a b  "), "\t a b"); // blanks only
-}
 
-// A trailing separator goes, as the job test shows; a root stays a root, or the box would empty itself.
-TEST(SiteAddress, SaveLocationAtARoot)
-{
-    // The save location, the separator, the location tidied and the output folder in it.
-    const std::tuple<const char*, char, const char*, const char*> cases[] {
-        {"C:\\", '\\', "C:", "C:\\site"},
-        {"/", '/', "/", "/site"},
-    };
-    for (const auto& [location, separator, tidied, folder] : cases) {
+    // A save location at a root: a trailing separator goes, as the job test shows, but a root stays a root, or
+    // the box would empty itself. The location, the separator, the location tidied and the output folder in it.
+    const std::tuple<const char*, char, const char*, const char*> roots[] {{"C:\\", '\\', "C:", "C:\\site"},
+                                                                           {"/", '/', "/", "/site"}};
+    for (const auto& [location, separator, tidied, folder] : roots) {
         EXPECT_EQ(withoutTrailingSeparator(location, separator), tidied);
         EXPECT_EQ(outputFolderPath(tidied, separator, "site"), folder);
     }

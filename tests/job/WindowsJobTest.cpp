@@ -10,6 +10,7 @@
 #include "platform/TextFile.h"
 #include "platform/UserFolder_win.h"
 #include "platform/Utf8Path.h"
+#include "platform/WideText_win.h"
 
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -27,12 +28,6 @@ using std::chrono::milliseconds;
 
 // The test helpers, built beside this program.
 const fs::path helpers = platform::pathFromUtf8(platform::executableFolder());
-
-fs::path systemFolder()
-{
-    wchar_t folder[MAX_PATH];
-    return fs::path(std::wstring(folder, GetSystemDirectoryW(folder, MAX_PATH)));
-}
 
 TEST(WindowsRunner, WaitsForTheSystemsInterpreterInANewConsoleUntilTheCommandHasEndedWhateverItsExitCode)
 {
@@ -112,7 +107,9 @@ TEST_P(WindowsJob, StepsScriptExportAndRestoreRunThroughCmdExe)
 
     // As "Run as administrator" starts it: in the system folder, with a configuration of another's named.
     SetEnvironmentVariableW(L"OPENSSL_CONF", L"C:\\planted\\openssl.cnf");
-    const auto systemConsole = platform::makeSystemConsole(platform::utf8FromPath(systemFolder()));
+    wchar_t system[MAX_PATH];
+    const auto systemConsole
+        = platform::makeSystemConsole(platform::fromUtf16(std::wstring(system, GetSystemDirectoryW(system, MAX_PATH))));
     ASSERT_TRUE(platform::ShellAndWait("cmd.exe /c", "\"" + platform::utf8FromPath(app_ / "UserSign.bat") + "\"",
                                        *systemConsole,
                                        velmora::testing::cappedIdleWait([] { return "UserSign.bat"; })));

@@ -214,7 +214,7 @@ void expectKeysPrivate(const fs::path& set)
 // A run of the program as installed or unpacked.
 struct WholeRun
 {
-    explicit WholeRun(const fs::path& executable)
+    explicit WholeRun(const fs::path& executable = fromEnvironment(L"VELMORA_EXE"))
         : app(executable, planted)
         , shippedSerial(driver::contentOf(executable.parent_path() / "ca.db.serial"))
     {
@@ -270,10 +270,6 @@ struct WholeRun
 
 struct WholeRuns : ::testing::Test, WholeRun
 {
-    WholeRuns()
-        : WholeRun(fromEnvironment(L"VELMORA_EXE"))
-    {
-    }
 };
 
 // Twice for the same site, the second time from the zip unpacked where

@@ -5,9 +5,10 @@
 # cannot spell. A configuration is planted where the tool's built-in folder
 # points, and another is named by OPENSSL_CONF in Velmora's own environment,
 # each loading a library that leaves a mark. Then Linux's openssl checks the
-# sets: each verifies, for a server where it is one, names its site, has the
-# dates asked for with a CA that lasts as long, and holds no key that is not
-# its certificate's; the end-to-end test serves such a set to a TLS client.
+# sets: each verifies, for a server where it is one, names its site, and holds
+# no key that is not its certificate's. The dates the signing script passes
+# are the Windows job test's; what the tool makes of them, and a TLS client's
+# view of such a set, are the end-to-end test's.
 # Usage: whole_runs.sh <prefix> <test program> <msi> <zip> <marking library>
 set -euo pipefail
 prefix=$1 program=$2 msi=$(realpath "$3") zip=$(realpath "$4") marker=$5
@@ -87,8 +88,6 @@ done
 [ -f "$drive/users/José/AppData/Local/Velmora/openssl.cnf" ] || fail "the working folder is not in José's profile"
 
 pass=pass:velmora-test
-# The date a certificate's field holds, as seconds since 1970.
-date_of() { date -ud "$(openssl x509 -noout -"$2" -in "$1" | cut -d= -f2)" +%s; }
 modulus_of() { openssl "$1" -noout -modulus -in "$2" ${3:+-passin "$3"}; }
 
 # The zip's client set, and the installed program's, moved aside.
@@ -104,11 +103,6 @@ for out in "$auto" "$pasted"; do
         fail "$out: server.crt does not verify against client.crt"
     san=$(openssl x509 -noout -ext subjectAltName -in "$out/server.crt" | tail -n 1 | tr -d ' ')
     [ "$san" = DNS:www.example.test ] || fail "$out: subjectAltName is $san"
-    start=$(date_of "$out/server.crt" startdate) end=$(date_of "$out/server.crt" enddate)
-    [ "$start" = "$(date -ud "$(date -u +%F)" +%s)" ] || fail "$out: the server certificate does not start today"
-    [ "$end" = "$(date -ud "$(date -u -d '+1 year' +%F) 23:59:59" +%s)" ] ||
-        fail "$out: the server certificate does not end a year on"
-    (($(date_of "$out/client.crt" enddate) > end)) || fail "$out: the CA ends before the server certificate"
 done
 [ "$(modulus_of rsa "$auto/server.key" "$pass")" = "$(modulus_of x509 "$auto/server.crt")" ] ||
     fail "automatic: server.key is not server.crt's"

@@ -75,15 +75,8 @@ std::size_t at(std::string_view name, int index = 0)
 
 } // namespace
 
-TEST(FrmMainBehaviour, LoadsTheDefaultsFromTheDescriptionAndTheInjectedClock)
-{
-    EXPECT_EQ(Under().loaded,
-              "cmb_MaxLen.0=6:2048 meb_StartDate.0=2028/02/29 meb_EndDate.0=2029/02/28 opt_Type.0 on chk_AutoReq.0 off "
-              "fae_Main.0 disabled txt_SrvReq.0 disabled chk_AutoReq.0 disabled focus cmb_MaxLen.0 ");
-}
-
-// Each event on a control, in turn on one window, and all the window does in answer.
-TEST(FrmMainBehaviour, EachControlDoesItsOwnAction)
+// The load, then each event on a control, in turn on one window, and all the window does in answer.
+TEST(FrmMainBehaviour, LoadsTheDefaultsThenEachControlDoesItsOwnAction)
 {
     struct Case
     {
@@ -117,6 +110,9 @@ TEST(FrmMainBehaviour, EachControlDoesItsOwnAction)
     };
     // clang-format on
     Under u;
+    EXPECT_EQ(u.loaded,
+              "cmb_MaxLen.0=6:2048 meb_StartDate.0=2028/02/29 meb_EndDate.0=2029/02/28 opt_Type.0 on chk_AutoReq.0 off "
+              "fae_Main.0 disabled txt_SrvReq.0 disabled chk_AutoReq.0 disabled focus cmb_MaxLen.0 ");
     for (const Case& c : cases) {
         u.t.folder = c.folder;
         u.t.answer = c.answer;
