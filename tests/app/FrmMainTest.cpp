@@ -163,6 +163,8 @@ private slots:
         QTest::mouseDClick(u.edit("txt_SavePath"), Qt::LeftButton);
         QCOMPARE(u.edit("txt_SavePath")->text() + u.edit("txt_SavePath")->selectedText(), "/home/u/certs");
         QDesktopServices::setUrlHandler("https", this, "openUrl");
+        QTest::mouseClick(u.get("lab_Quorvane"), Qt::RightButton); // the left button alone clicks
+        QVERIFY(opened.isEmpty());
         u.click("lab_Quorvane");
         QDesktopServices::unsetUrlHandler("https");
         QCOMPARE(opened, QUrl("https://www.quorvane.example/"));
@@ -186,7 +188,18 @@ private slots:
         QCOMPARE(e->maskedText(), "1026/12/05");
         QGuiApplication::clipboard()->setText("x"); // as the context menu pastes: what breaks the mask is refused
         e->paste();
-        QCOMPARE(e->maskedText(), "1026/12/05");
+        e->selectAll();
+        QTest::keySequence(e, QKeySequence::Cut); // the date to the clipboard, the places emptied
+        QCOMPARE(QGuiApplication::clipboard()->text() + e->maskedText(), "1026/12/05____/__/__");
+    }
+
+    // The system's question box: Enter takes the answer asked for.
+    void questionBox()
+    {
+        for (const auto forEnter : {DefaultAnswer::Yes, DefaultAnswer::No}) {
+            QTimer::singleShot(0, [] { QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Return); });
+            QCOMPARE(QtMessageBoxes().confirm(nullptr, "?", forEnter), forEnter == DefaultAnswer::Yes);
+        }
     }
 
     // What the behaviour asks of Qt during a run: a question with No for Enter, the buttons at rest, the hourglass
