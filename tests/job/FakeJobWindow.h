@@ -47,8 +47,9 @@ struct FakeJobWindow final : velmora::job::JobWindow
     bool autoRequestChecked() const override { return in.autoRequest; }
     void setStatusText(const std::string& text) override { status = text; }
     void setFocusTo(velmora::job::InputControl control) override { focused.push_back(control); }
-    void showWarning(const std::string& text) override { warnings.push_back(text); }
-    void showInformation(const std::string& text) override { informations.push_back(text); }
+    // A message shown while the window is still busy is marked: the window is given back first.
+    void showWarning(const std::string& text) override { warnings.push_back(text + (busy ? " [busy]" : "")); }
+    void showInformation(const std::string& text) override { informations.push_back(text + (busy ? " [busy]" : "")); }
     bool askYesNo(const std::string& text) override { return questions.push_back(text), answerYes; }
     void setBusy(bool isBusy) override { busy = isBusy; }
 };

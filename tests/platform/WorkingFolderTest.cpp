@@ -77,7 +77,6 @@ TEST_F(WorkingFolderTest, AReadOnlyProgramFolderGivesAPrivateUserFolderThatKeeps
     std::ofstream(user / "openssl.cnf") << "the user's own";
     std::ofstream(user / "ca.db.serial") << "02\n";
     fs::remove(user / "openssl");
-    std::ofstream(root.path() / "another's tool") << "another's tool";
     fs::create_symlink(root.path() / "another's tool", user / "openssl");
     EXPECT_TRUE(prepare().usable());
     EXPECT_EQ(contentOf(user / "openssl.cnf"), "the user's own");
