@@ -4,6 +4,7 @@
 #include "app/FolderDialog.h"
 #include "app/MaskedDateEdit.h"
 #include "app/MessageBoxes.h"
+#include "resources/velmora.xpm"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -44,7 +45,8 @@ FrmMain::FrmMain(WindowServices services, QWidget* parent)
     , behaviour_(*this, services_.job)
 {
     setWindowTitle(appTitle());
-    setWindowIcon(QIcon(QStringLiteral(":/velmora.xpm")));
+    // Built in from the XPM's C data: no file to find, and no image reader to guess its format.
+    setWindowIcon(QIcon(QPixmap(velmora_xpm)));
     QFont font(fromUtf8(window::fontFace));
     font.setPointSizeF(window::fontPoints);
     QWidget::setFont(font);
