@@ -1,6 +1,7 @@
 // Time from process start to the window's first paint, and peak memory, on
 // Qt's offscreen platform, alternating with a bare window of the same size and
-// captions. Usage: startup_bench [runs]   (default 15)
+// captions and with that window holding the real controls.
+// Usage: startup_bench [runs]   (default 15)
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -28,7 +29,7 @@ long long monotonicNanoseconds()
     return now.tv_sec * 1'000'000'000LL + now.tv_nsec;
 }
 
-bool runProbe(Run& run, bool bare)
+bool runProbe(Run& run, const char* option)
 {
     int pipeEnds[2];
     if (pipe(pipeEnds) != 0)
@@ -37,8 +38,8 @@ bool runProbe(Run& run, bool bare)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, pipeEnds[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, pipeEnds[0]);
-    char probe[] = VELMORA_STARTUP_PROBE, bareOption[] = "--bare";
-    char* argv[] = {probe, bare ? bareOption : nullptr, nullptr};
+    char probe[] = VELMORA_STARTUP_PROBE;
+    char* argv[] = {probe, const_cast<char*>(option), nullptr};
     const long long started = monotonicNanoseconds();
     pid_t child = 0;
     const int error = posix_spawn(&child, probe, &actions, nullptr, argv, environ);
@@ -74,16 +75,17 @@ int main(int argc, char* argv[])
 {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     setenv("QT_QPA_PLATFORM", "offscreen", 0); // QT_QPA_PLATFORM=xcb measures a real X display
-    std::vector<double> times, bareTimes;
+    std::vector<double> times, bareTimes, controlsTimes;
     std::vector<long> peaks;
     for (int i = 0; i < runs; ++i) {
-        Run run, bare;
-        if (!runProbe(run, false) || !runProbe(bare, true)) {
+        Run run, bare, controls;
+        if (!runProbe(run, nullptr) || !runProbe(bare, "--bare") || !runProbe(controls, "--controls")) {
             std::fprintf(stderr, "run %d of the probe failed\n", i + 1);
             return 1;
         }
         times.push_back(run.startupMs);
         bareTimes.push_back(bare.startupMs);
+        controlsTimes.push_back(controls.startupMs);
         peaks.push_back(run.peakKiB);
     }
     std::printf("runs: %d (%s)\n", runs, std::getenv("QT_QPA_PLATFORM"));
@@ -91,6 +93,10 @@ int main(int argc, char* argv[])
                 *std::min_element(times.begin(), times.end()), *std::max_element(times.begin(), times.end()));
     std::printf("bare window, same captions: median %.1f ms; ratio %.2f\n", median(bareTimes),
                 median(times) / median(bareTimes));
+    std::printf("bare window with the real controls: median %.1f ms, %.2f times the bare window; the window %.2f "
+                "times it\n",
+                median(controlsTimes), median(controlsTimes) / median(bareTimes),
+                median(times) / median(controlsTimes));
     std::printf("peak memory (max RSS): median %.1f MiB, max %.1f MiB\n", median(peaks) / 1024.0,
                 *std::max_element(peaks.begin(), peaks.end()) / 1024.0);
     return 0;

@@ -1,8 +1,11 @@
 // Starts the window as the application does and ends at its first paint,
 // printing that moment on the monotonic clock in nanoseconds. With --bare it
 // shows instead a bare window of the same size and font that holds every
-// caption of the description as a label, the measure the window is held to.
+// caption of the description as a label, the measure the window is held to;
+// with --controls that window holds the real window's controls, made as the
+// window makes them, with no behaviour: what the controls alone cost.
 
+#include "app/FrmMainLayout.h"
 #include "app/SystemServices.h"
 #include "window/FrmMainDescription.h"
 
@@ -40,7 +43,7 @@ private:
     bool seen_ = false;
 };
 
-void showBareWindow(QWidget& window)
+void showBareWindow(QWidget& window, bool withControls)
 {
     using namespace velmora::window;
     QFont font(QString::fromUtf8(fontFace.data(), static_cast<int>(fontFace.size())));
@@ -48,11 +51,14 @@ void showBareWindow(QWidget& window)
     window.setFont(font);
     window.setWindowTitle(QStringLiteral("Velmora"));
     window.setFixedSize(clientWidth, clientHeight);
-    for (const ControlDescription& control : frmMainControls) {
-        auto* label
-            = new QLabel(QString::fromUtf8(control.caption.data(), static_cast<int>(control.caption.size())), &window);
-        label->setGeometry(control.place.left, control.place.top, control.place.width, control.place.height);
-    }
+    if (withControls)
+        velmora::app::buildFrmMainControls(&window);
+    else
+        for (const ControlDescription& control : frmMainControls) {
+            auto* label = new QLabel(
+                QString::fromUtf8(control.caption.data(), static_cast<int>(control.caption.size())), &window);
+            label->setGeometry(control.place.left, control.place.top, control.place.width, control.place.height);
+        }
     window.show();
 }
 
@@ -62,10 +68,11 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     FirstPaint firstPaint;
-    if (argc > 1 && QByteArray(argv[1]) == "--bare") {
-        static QWidget bare;
+    const QByteArray option = argc > 1 ? argv[1] : "";
+    if (option == "--bare" || option == "--controls") {
+        QWidget bare;
         bare.installEventFilter(&firstPaint);
-        showBareWindow(bare);
+        showBareWindow(bare, option == "--controls");
         return application.exec();
     }
     velmora::app::SystemServices services;

@@ -9,7 +9,7 @@ prefix=$(mktemp -d)
 trap '"$here/../../tests/windows/wine-prefix.sh" remove "$prefix"' EXIT
 "$here/../../tests/windows/wine-prefix.sh" make "$prefix" >/dev/null 2>&1
 "$here/../../tests/win32/under_wine_x.sh" "$prefix" "$build/bench/win32/window_start_bench.exe" \
-    "Z:$build/bin/velmora.exe" "Z:$build/bench/win32/bare_window.exe" "$runs"
+    "Z:$build/bin/velmora.exe" "Z:$build/bench/win32/bare_window.exe" "Z:$build/bench/win32/controls_window.exe" "$runs"
 stripped=$(mktemp)
 x86_64-w64-mingw32-strip -o "$stripped" "$build/bin/velmora.exe"
 echo "velmora.exe: $(stat -c %s "$build/bin/velmora.exe") bytes as built, $(stat -c %s "$stripped") stripped"
