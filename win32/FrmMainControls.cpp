@@ -78,7 +78,7 @@ HFONT createWindowFont(UINT dpi)
 
 bool placeControls(FrmMainControls& controls, HINSTANCE instance, HFONT font, UINT dpi)
 {
-    const auto create = [&](std::size_t position, DWORD visible) {
+    const auto create = [&](std::size_t position) {
         const ControlDescription& d = window::frmMainControls[position];
         const NativeKind native = nativeKind(d);
         // The second option button is the only one in its predecessor's group:
@@ -87,7 +87,7 @@ bool placeControls(FrmMainControls& controls, HINSTANCE instance, HFONT font, UI
         const window::PixelRect place = placeOf(d, dpi);
         const HWND control = CreateWindowExW(
             native.extendedStyle, native.className, platform::toUtf16(d.caption).c_str(),
-            WS_CHILD | visible | group | native.style, place.left, place.top, place.width, place.height,
+            WS_CHILD | WS_VISIBLE | group | native.style, place.left, place.top, place.width, place.height,
             controls.frmMain, reinterpret_cast<HMENU>(static_cast<INT_PTR>(firstControlId + position)), instance,
             nullptr);
         SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
@@ -106,7 +106,7 @@ bool placeControls(FrmMainControls& controls, HINSTANCE instance, HFONT font, UI
             if (named.input == d.name) {
                 const std::size_t label = window::controlPosition(named.label, named.labelIndex);
                 if (namesAnInput(window::frmMainControls[label]))
-                    allMade = (controls.placed[label] = create(label, WS_VISIBLE)) && allMade;
+                    allMade = (controls.placed[label] = create(label)) && allMade;
                 else
                     allMade = CreateWindowExW(0, L"STATIC",
                                               platform::toUtf16(window::frmMainControls[label].caption).c_str(),
@@ -114,7 +114,7 @@ bool placeControls(FrmMainControls& controls, HINSTANCE instance, HFONT font, UI
                                               instance, nullptr)
                         && allMade;
             }
-        allMade = (controls.placed[position] = create(position, WS_VISIBLE)) && allMade;
+        allMade = (controls.placed[position] = create(position)) && allMade;
     }
     return allMade;
 }
