@@ -78,17 +78,6 @@ struct Job
 };
 
 using Arrange = std::function<void(Job&)>;
-Arrange failAt(std::size_t step, bool leavingEmptyFile = false)
-{
-    return [=](Job& job) {
-        job.tool.failingStep = step;
-        job.tool.failureLeavesEmptyFile = leavingEmptyFile;
-    };
-}
-Arrange changeAfter(std::size_t step, std::function<void(WindowInputs&)> change)
-{
-    return [=](Job& job) { job.afterStep(step, change); };
-}
 
 // The tool in a folder of its own beside the working folder, as an installed
 // program keeps it, and the code page of a system whose users' names are ASCII.
@@ -139,7 +128,8 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
     const WindowInputs badHost {.url = "a.test,b.test"},
         badServerHost {.url = badHost.url, .clientAndServer = true, .autoRequest = true};
     const auto pasteAfterTheCa = [](std::string text) {
-        return changeAfter(2, [=](WindowInputs& in) { in.autoRequest = false, in.serverRequest = text; });
+        return
+            [=](Job& j) { j.afterStep(2, [=](WindowInputs& in) { in.autoRequest = false, in.serverRequest = text; }); };
     };
     // Three years, and No to the question they bring.
     const WindowInputs longServer {.endDate = "2029/12/06", .clientAndServer = true, .autoRequest = true},
@@ -174,18 +164,18 @@ TEST(CertificateJob, EveryPressThatCannotGoOnSaysWhyAndLeavesNothingBehind)
         {"tool missing", {}, [](Job& j) { fs::remove(j.app / j.form.toolFile); }, generate, "找不到 {tool}, 無法產生憑證!"},
         {"no console", {}, [](Job& j) { j.tool.noConsole = true; }, generate, "無法開啟命令視窗, 已停止產生憑證!"},
         {"unforeseen", {}, [](Job& j) { j.tool.throws = true; }, generate, "無法產生 SSL 憑證, 已停止產生憑證!\r\na path the system cannot convert"},
-        {"CA key", {}, failAt(1), generate, "無法產生 ca.key, 已停止產生憑證!", {}, 1},
-        {"CA key left empty", {}, failAt(1, true), generate, "無法產生 ca.key, 已停止產生憑證!", {}, 1},
-        {"CA certificate, an old one left", {}, [](Job& j) { failAt(2)(j); std::ofstream(j.app / "ca.crt") << "old"; }, generate, "無法產生 ca.crt, 已停止產生憑證!", {}, 2},
-        {"server request", server, failAt(4), generate, "無法產生 server.csr, 已停止產生憑證!", {}, 4},
+        {"CA key", {}, [](Job& j) { j.tool.failingStep = 1; }, generate, "無法產生 ca.key, 已停止產生憑證!", {}, 1},
+        {"CA key left empty", {}, [](Job& j) { j.tool.failingStep = 1, j.tool.failureLeavesEmptyFile = true; }, generate, "無法產生 ca.key, 已停止產生憑證!", {}, 1},
+        {"CA certificate, an old one left", {}, [](Job& j) { j.tool.failingStep = 2; std::ofstream(j.app / "ca.crt") << "old"; }, generate, "無法產生 ca.crt, 已停止產生憑證!", {}, 2},
+        {"server request", server, [](Job& j) { j.tool.failingStep = 4; }, generate, "無法產生 server.csr, 已停止產生憑證!", {}, 4},
         // The window changed during the run: each value is checked again where it is used.
-        {"key length", server, changeAfter(2, [](WindowInputs& in) { in.maxLen = "2048 & del *.*"; }), generate, "憑證強度 必須是 512 到 16384 之間的數字!", MaxLen, 2},
+        {"key length", server, [](Job& j) { j.afterStep(2, [](WindowInputs& in) { in.maxLen = "2048 & del *.*"; }); }, generate, "憑證強度 必須是 512 到 16384 之間的數字!", MaxLen, 2},
         {"no request", server, pasteAfterTheCa(""), generate, "您沒有輸入 伺服器憑證請求檔!", SrvReq, 2},
         {"no request by then", server, pasteAfterTheCa("MIIB"), generate, unreadable, SrvReq, 2},
         {"a long server life declined", longServer, {}, generate, "", EndDate},
-        {"a long server life declined once the kind switched", longClient, changeAfter(2, [](WindowInputs& in) { in.clientAndServer = in.autoRequest = true; }), generate, "", EndDate, 2},
+        {"a long server life declined once the kind switched", longClient, [](Job& j) { j.afterStep(2, [](WindowInputs& in) { in.clientAndServer = in.autoRequest = true; }); }, generate, "", EndDate, 2},
         {"host for a server", badServerHost, {}, generate, "使用網址 不是正確的網址!", Url},
-        {"host once a server", badHost, changeAfter(2, [](WindowInputs& in) { in.clientAndServer = in.autoRequest = true; }), generate, "使用網址 不是正確的網址!", Url, 2},
+        {"host once a server", badHost, [](Job& j) { j.afterStep(2, [](WindowInputs& in) { in.clientAndServer = in.autoRequest = true; }); }, generate, "使用網址 不是正確的網址!", Url, 2},
         {"end date passed", {.startDate = "2020/01/01", .endDate = "2021/01/01"}, {}, generate, "到期日期 已經過了!", EndDate},
         {"end date passed by the CA: the next day has begun", {}, [](Job& j) { j.services.now = [&j] { return dayOfTheEnd + std::chrono::days {j.tool.started.empty() ? 0 : 1}; }; }, generate, "到期日期 已經過了!", EndDate, 1},
         {"working folder replaced after a step", {}, [](Job& j) { j.afterStep(1, [&j](WindowInputs&) { if (!fs::exists(j.root.path() / "moved")) fs::rename(j.app, j.root.path() / "moved"), fs::copy(j.root.path() / "moved", j.app); }); }, generate, "無法使用工作資料夾 {app}, 它已被更換!", {}, 1},
@@ -259,6 +249,8 @@ TEST(CertificateJob, ClientAndServerRunTakesTheWindowsValuesWhenEachIsUsedThenEx
            .serverRequest = "ignored"});
     const std::string save = j.root.path().string(), out = save + j.form.separator + "www.example.test";
     j.window.in.savePath = save + j.form.separator;
+    if (j.form.shell == job::Shell::Posix) // the code page binds the tool's folder for cmd.exe alone
+        toolApart("\u00fc")(j);
     // The key length is read where it is used; the dates were taken by the press.
     j.afterStep(2, [](WindowInputs& in) {
         in.maxLen = "4096";
@@ -395,6 +387,7 @@ TEST(CertificateJob, AnEarlierSetMovesWholeIntoAFolderOfTheUsersOwnOrNothingNewI
     EXPECT_EQ(contentOf(earlier(99) / "client.key") + ", " + contentOf(out / "client.key"), "earlier client.key, made");
     EXPECT_TRUE(fs::exists(out / "notes.txt")) << "not a name a set takes";
     EXPECT_LT(earlier(99), out / job::earlierSetFolderName(now + std::chrono::minutes(1), 1)) << "names sort by time";
+    EXPECT_TRUE(earlier(2).string().ends_with("-02")) << "and by attempt";
 }
 
 } // namespace

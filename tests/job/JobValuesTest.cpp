@@ -56,7 +56,10 @@ TEST(Validity, TheCaMadeAtAnyMomentOutlivesTheServerCertificatesLastSecondByADay
 TEST(SigningScript, TimeStampsHaveYearsTheToolReadsRight)
 {
     using Lines = std::vector<std::string>;
-    EXPECT_EQ(signingScriptLines(posixForm, {year {2025} / 3 / 7, year {2026} / 3 / 7}, "DNS:a", {})[0], "#!/bin/sh");
+    const Validity dates {year {2025} / 3 / 7, year {2026} / 3 / 7};
+    EXPECT_EQ(signingScriptLines(posixForm, dates, "DNS:a", {})[0] + signingScriptLines(windowsForm, dates, "", {})[0],
+              "#!/bin/sh@echo off");
+    EXPECT_EQ(signingScriptLines(windowsForm, dates, "", {.readsUtf8 = true})[6], "set \"OPENSSL_WIN32_UTF8=1\"");
     // Two-digit years outside 1950-2049 would be read a century off.
     Lines stamps;
     for (int y : {2055, 1949, 2049, 2050, 1950})

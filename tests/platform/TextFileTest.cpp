@@ -63,10 +63,12 @@ TEST(TextFiles, EachLineEndsInCrLfInTheCodePageOrUtf8AndNothingElseIsLeftOrWritt
     // A link planted at the name is replaced, not written through. The
     // temporary beside it is made by mkstemp, which never opens a name that is
     // there already, so no other name in the folder can lead elsewhere.
-    const fs::path outside = folder.path() / "outside", script = folder.path() / "UserSign.sh";
+    const fs::path outside = folder.path() / "outside", script = folder.path() / "taken" / "UserSign.sh";
     std::ofstream {outside} << "theirs";
     fs::create_symlink(outside, script);
+    fs::last_write_time(folder.path(), {}); // and the temporary is made in the file's folder, not the one above
     ASSERT_TRUE(writeTextLines(script.string(), {"ours"}, systemCodePage(), LineEnd::Lf));
+    EXPECT_EQ(fs::last_write_time(folder.path()), fs::file_time_type {});
     EXPECT_EQ(contentOf(outside), "theirs");
     EXPECT_EQ(contentOf(script), "ours\n");
     EXPECT_EQ(fs::status(script).permissions(), fs::perms(0644)); // readable, as an editor's file would be
