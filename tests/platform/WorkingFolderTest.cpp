@@ -83,10 +83,12 @@ TEST_F(WorkingFolderTest, AReadOnlyProgramFolderGivesAPrivateUserFolderThatKeeps
     EXPECT_EQ(contentOf(user / "ca.db.serial"), "02\n");
     EXPECT_EQ(fs::read_symlink(user / "openssl"), fs::canonical(tool));
 
-    // Nor does a configuration that others may write: the shipped one is linked.
+    // Nor does a configuration that others may write: the shipped one is linked. Nor any tool, even a file.
     fs::permissions(user / "openssl.cnf", fs::perms(0666));
+    fs::remove(user / "openssl"), std::ofstream(user / "openssl") << "a tool of the user's";
     EXPECT_TRUE(prepare().usable());
     EXPECT_EQ(fs::read_symlink(user / "openssl.cnf"), program / "openssl.cnf");
+    EXPECT_EQ(fs::read_symlink(user / "openssl"), fs::canonical(tool));
     fs::remove(user / "ca.db.serial"), fs::remove(program / "ca.db.serial");
     EXPECT_EQ(prepare().problem, FolderProblem::CannotPrepare) << "a database that could not be copied";
 }
